@@ -1,0 +1,3 @@
+#include "directivity_index.h"
+
+float DirectivityIndexTable[kBandCount];

@@ -1,0 +1,139 @@
+#include "registry.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "plugin_api.h"
+#include "product_hooks.h"
+
+ComponentSlot SlotTable[kSlotCount];
+ComponentSlot* CurrentSlot = nullptr;
+int32_t DllFlagWord = 0;
+
+namespace {
+constexpr float kDegreesPerRadian = 57.2957763671875f;
+
+void Copy3(float* to, const float* from) {
+  to[0] = from[0];
+  to[1] = from[1];
+  to[2] = from[2];
+}
+
+// Index of component c in the flat source list, or -1. The host is told 6 x boxCount components;
+// numbers outside that range (or past the table) are refused rather than read.
+int ComponentEntry(const ComponentSlot& slot, int c) {
+  const int count = 6 * BoundedBoxCount(slot);
+  if (c < 1 || c > count || c > kComponentEntries) return -1;
+  return c - 1;
+}
+}  // namespace
+
+float* ComponentPoint(ComponentSlot& slot, int c) {
+  const int e = ComponentEntry(slot, c);
+  return e < 0 ? nullptr : ComponentPositions(slot)[e];
+}
+
+float* ComponentAim(ComponentSlot& slot, int c) {
+  const int e = ComponentEntry(slot, c);
+  return e < 0 ? nullptr : ComponentAngles(slot)[e];
+}
+
+int ResetComponent(ComponentSlot* record) {
+  if (!record) return -1;
+  record->inUse = 0;
+  std::memset(record->arrayPosition, 0, sizeof record->arrayPosition);
+  std::memset(record->arrayAngles, 0, sizeof record->arrayAngles);
+  std::memset(record->seatPosition, 0, sizeof record->seatPosition);
+  std::memset(record->seatAngles, 0, sizeof record->seatAngles);
+  // boxCount, the rest of the design data and the checksum; length and tag words stay.
+  for (int w = 2; w < product::kBlockWords; ++w) record->settings[w] = 0;
+  return 0;
+}
+
+float GetPointDistance(const float* a, const float* b) {
+  const double dx = static_cast<double>(a[0]) - b[0];
+  const double dy = static_cast<double>(a[1]) - b[1];
+  const double dz = static_cast<double>(a[2]) - b[2];
+  const float sum = static_cast<float>(dx * dx + dy * dy + dz * dz);
+  return std::sqrt(sum);
+}
+
+PLUGIN_EXPORT int PLUGIN_CALL CI_GetComponents() { return CurrentSlot ? 1 : -1; }
+
+PLUGIN_EXPORT int PLUGIN_CALL CI_GetFreeID() {
+  for (int id = 1; id < kSlotCount; ++id) {
+    if (SlotTable[id].inUse == 0) {
+      SlotTable[id].inUse = 1;
+      return id;
+    }
+  }
+  return -1;
+}
+
+PLUGIN_EXPORT int PLUGIN_CALL CI_MakeCurrent(int id) {
+  if (id < 1 || id >= kSlotCount) return -1;
+  if (SlotTable[id].inUse == 0) return -1;
+  CurrentSlot = &SlotTable[id];
+  return 0;
+}
+
+PLUGIN_EXPORT int PLUGIN_CALL CI_Release() {
+  if (!CurrentSlot) return -1;
+  ResetComponent(CurrentSlot);
+  CurrentSlot = nullptr;
+  return 0;
+}
+
+PLUGIN_EXPORT int PLUGIN_CALL CI_SetLspkPosition3fv(const float* p) {
+  if (!CurrentSlot) return -1;
+  Copy3(CurrentSlot->arrayPosition, p);
+  BuildArrayGeometry();
+  return 0;
+}
+
+PLUGIN_EXPORT int PLUGIN_CALL CI_SetLspkAngles3fv(const float* a) {
+  if (!CurrentSlot) return -1;
+  Copy3(CurrentSlot->arrayAngles, a);
+  BuildArrayGeometry();
+  return 0;
+}
+
+PLUGIN_EXPORT int PLUGIN_CALL CI_SetSeatPosition3fv(const float* p) {
+  if (!CurrentSlot) return -1;
+  Copy3(CurrentSlot->seatPosition[0], p);
+  return 0;
+}
+
+PLUGIN_EXPORT int PLUGIN_CALL CI_SetSeatAngles3fv(const float* a) {
+  if (!CurrentSlot) return -1;
+  Copy3(CurrentSlot->seatAngles[0], a);
+  return 0;
+}
+
+PLUGIN_EXPORT float PLUGIN_CALL CI_GetDistance() {
+  if (!CurrentSlot) return -1.0f;
+  return GetPointDistance(CurrentSlot->arrayPosition, CurrentSlot->seatPosition[0]);
+}
+
+PLUGIN_EXPORT float PLUGIN_CALL CI_GetCompDistance(int c) {
+  if (!CurrentSlot) return -1.0f;
+  const float* point = ComponentPoint(*CurrentSlot, c);
+  if (!point) return -1.0f;
+  return GetPointDistance(point, CurrentSlot->seatPosition[0]);
+}
+
+PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompPosition3fv(int c, float* out) {
+  if (!CurrentSlot) return -1;
+  const float* point = ComponentPoint(*CurrentSlot, c);
+  if (!point) return -1;
+  Copy3(out, point);
+  return 0;
+}
+
+PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompAngles3fv(int c, float* out) {
+  if (!CurrentSlot) return -1;
+  const float* aim = ComponentAim(*CurrentSlot, c);
+  if (!aim) return -1;
+  for (int i = 0; i < 3; ++i) out[i] = aim[i] * kDegreesPerRadian;
+  return 0;
+}
