@@ -1,0 +1,170 @@
+#include "host_road.h"
+
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace {
+class Road {
+ public:
+  Road(LoadedPlugin& plugin, std::FILE* out) : p_(plugin), fn_(plugin.fn), out_(out) {}
+
+  int failures = 0;
+
+  void Expect(bool ok, const char* what) {
+    if (!ok) {
+      ++failures;
+      std::fprintf(out_, "  !! unexpected: %s\n", what);
+    }
+  }
+
+  void Identity() {
+    std::fprintf(out_, "== Identity\n");
+    const char* name = "";
+    const char* maker = "";
+    const char* resolution = "";
+    fn_.DLLGetName(&name);
+    fn_.DLLGetManufacturer(&maker);
+    fn_.DLLGetDataResolution(&resolution);
+    std::fprintf(out_, "  name            %s\n  manufacturer    %s\n", name, maker);
+    std::fprintf(out_, "  data resolution %s\n", Latin1ToUtf8(resolution).c_str());
+    std::fprintf(out_, "  version         %d\n  class           %d\n", fn_.DLLVersion(),
+                 fn_.DLLClass());
+    std::fprintf(out_, "  caps 0..6      ");
+    for (int cap = 0; cap <= 6; ++cap) std::fprintf(out_, " %d", fn_.DLLGetCaps(cap));
+    std::fprintf(out_, "\n");
+    int symmetry = 0;
+    fn_.DLLGetSymmetry(&symmetry);
+    int bands[21] = {};
+    fn_.DLLGetValidBands(bands);
+    std::fprintf(out_, "  symmetry        %d\n  valid bands     %d (all 21: %s)\n", symmetry,
+                 bands[0], AllEqual(bands, -1) ? "yes" : "no");
+    float directivity[21] = {};
+    const int dirResult = fn_.DLLGetDirectivity(directivity);
+    std::fprintf(out_, "  directivity     %s\n", dirResult == 0 ? "reported" : "not reported");
+    Expect(fn_.DLLGetComponents() == -1, "DLLGetComponents without a current slot gives -1");
+  }
+
+  void Parameters() {
+    std::fprintf(out_, "== Input parameter\n");
+    char label[128] = {};
+    fn_.IP_GetLabel(1, label);
+    std::fprintf(out_, "  count %d, id %d, type %d, label \"%s\"\n", fn_.IP_GetNumber(),
+                 fn_.IP_GetID(1), fn_.IP_GetType(1), label);
+    float gain[21], phase[21];
+    fn_.IP_GetFilterMin(gain, phase);
+    std::fprintf(out_, "  filter gain %.1f..", gain[0]);
+    fn_.IP_GetFilterMax(gain, phase);
+    std::fprintf(out_, "%.1f dB, phase ", gain[0]);
+    fn_.IP_GetFilterMin(gain, phase);
+    std::fprintf(out_, "%.1f..", phase[0]);
+    fn_.IP_GetFilterMax(gain, phase);
+    std::fprintf(out_, "%.1f degrees\n", phase[0]);
+
+    std::fprintf(out_, "== Air parameters\n");
+    const int count = fn_.RP_GetNumber();
+    for (int id = 1; id <= count; ++id) {
+      char airLabel[128] = {};
+      float def = 0, lo = 0, hi = 0;
+      fn_.RP_GetLabel(id, airLabel);
+      fn_.RP_GetDefault(id, &def);
+      fn_.RP_GetMinimum(id, &lo);
+      fn_.RP_GetMaximum(id, &hi);
+      std::fprintf(out_, "  %d %-16s type %d  default %g  range %g..%g\n", fn_.RP_GetID(id),
+                   airLabel, fn_.RP_GetType(id), def, lo, hi);
+    }
+    float humidity = 10.0f;
+    fn_.RP_SetValue(2, &humidity);
+    std::fprintf(out_, "  RP_SetValue(Humidity, 10) -> stored %g\n", humidity);
+    Expect(humidity == 20.0f, "humidity clamps to 20");
+    float pressure = 2000.0f;
+    fn_.RP_SetValue(4, &pressure);
+    std::fprintf(out_, "  RP_SetValue(Air Pressure, 2000) -> stored %g\n", pressure);
+    Expect(pressure == 1050.0f, "pressure clamps to 1050");
+    float restore[] = {60.0f, 1013.0f};
+    fn_.RP_SetValue(2, &restore[0]);
+    fn_.RP_SetValue(4, &restore[1]);
+  }
+
+  bool Slot(const std::string& blockFile) {
+    std::fprintf(out_, "== Component slot\n");
+    const int id = fn_.CI_GetFreeID();
+    const int made = fn_.CI_MakeCurrent(id);
+    std::fprintf(out_, "  claimed id %d, made current: %s, components %d\n", id,
+                 made == 0 ? "yes" : "no", fn_.DLLGetComponents());
+    Expect(id > 0 && made == 0, "a slot can be claimed and made current");
+    if (made != 0) return false;
+
+    int32_t query = 0;
+    fn_.IP_GetValue(1, &query);
+    std::fprintf(out_, "  settings block: %d words\n", query);
+    block_.assign(query > 0 ? query : 1, 0);
+    block_[0] = query;
+    fn_.IP_GetValue(1, block_.data());
+    std::fprintf(out_, "  tag \"%.3s\", boxes %d, checksum %d\n",
+                 reinterpret_cast<const char*>(&block_[1]), block_[2], block_.back());
+
+    if (!blockFile.empty()) RestoreFromFile(blockFile);
+    std::vector<int32_t> again(block_.size(), 0);
+    again[0] = query;
+    fn_.IP_SetValue(1, block_.data());
+    fn_.IP_GetValue(1, again.data());
+    const bool same = again == block_;
+    std::fprintf(out_, "  round trip through IP_SetValue/IP_GetValue: %s\n",
+                 same ? "unchanged" : "CHANGED");
+    Expect(same, "a stored block reads back unchanged");
+    return true;
+  }
+
+ private:
+  void RestoreFromFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (bytes.size() < block_.size() * sizeof(int32_t)) {
+      std::fprintf(out_, "  design file %s: too short, ignored\n", path.c_str());
+      return;
+    }
+    std::vector<int32_t> stored(block_.size());
+    std::memcpy(stored.data(), bytes.data(), stored.size() * sizeof(int32_t));
+    fn_.IP_SetValue(1, stored.data());
+    fn_.IP_GetValue(1, block_.data());
+    std::fprintf(out_, "  restored design from %s: boxes %d\n", path.c_str(), block_[2]);
+  }
+
+  static bool AllEqual(const int* values, int v) {
+    for (int i = 0; i < 21; ++i)
+      if (values[i] != v) return false;
+    return true;
+  }
+
+  static std::string Latin1ToUtf8(const char* text) {
+    std::string s;
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c; ++c) {
+      if (*c < 0x80) {
+        s += static_cast<char>(*c);
+      } else {
+        s += static_cast<char>(0xC0 | (*c >> 6));
+        s += static_cast<char>(0x80 | (*c & 0x3F));
+      }
+    }
+    return s;
+  }
+
+  LoadedPlugin& p_;
+  PluginExports& fn_;
+  std::FILE* out_;
+  std::vector<int32_t> block_;
+};
+}  // namespace
+
+int WalkHostRoad(LoadedPlugin& plugin, const RoadOptions& options, std::FILE* out) {
+  Road road(plugin, out);
+  road.Identity();
+  road.Parameters();
+  if (road.Slot(options.blockFile)) {
+    plugin.fn.CI_Release();
+  }
+  return road.failures;
+}
