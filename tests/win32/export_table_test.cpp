@@ -17,9 +17,13 @@ TEST_P(ExportTableTest, EveryRequiredExportIsPresentUnderItsBareName) {
 
 TEST_P(ExportTableTest, PirrowanHasNoSingleBandLevelExport) {
   const bool isPirrowan = GetParam().mask == kInPirrowan;
-  if (isPirrowan) EXPECT_EQ(nullptr, plugin.Address("CI_GetLPi"));
+  if (isPirrowan) {
+    EXPECT_EQ(nullptr, plugin.Address("CI_GetLPi"));
+  }
   const bool fourSeat = plugin.Address("CI_Set4SeatPosition") != nullptr;
-  if (GetParam().mask != kInBrenlowe) EXPECT_FALSE(fourSeat);
+  if (GetParam().mask != kInBrenlowe) {
+    EXPECT_FALSE(fourSeat);
+  }
 }
 
 // Every export is called with arguments of the size the host pushes; a callee that removes a

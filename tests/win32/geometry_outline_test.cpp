@@ -140,7 +140,9 @@ TEST_P(GeometryOutlineTest, OutlineFillsExactlyWhatItsCountsSay) {
     }
     // In the array frame: the top box's first vertex lies at the array origin's height or below,
     // wherever the host put the array.
-    if (boxes > 0) EXPECT_LE(vertices[0].z, 0.0f);
+    if (boxes > 0) {
+      EXPECT_LE(vertices[0].z, 0.0f);
+    }
   }
 }
 

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Every test: native unit tests under ASan/UBSan, then the real DLLs under Wine with an Xvfb
+# display. Ends with one line "tests: N passed, N failed".
+set -uo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh || exit 1
+source scripts/wine_env.sh
+
+passed=0
+failed=0
+tally() {  # reads a ctest log and adds its counts
+  local line total bad
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -n 1)
+  if [ -z "$line" ]; then failed=$((failed + 1)); return; fi
+  bad=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+  total=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$line")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+}
+run_step() {  # name, command...: a build step that must succeed
+  local name=$1; shift
+  if ! "$@" >"/tmp/plugins-$name.log" 2>&1; then
+    echo "FAILED: $name (see below)"; tail -n 40 "/tmp/plugins-$name.log"; failed=$((failed + 1))
+    return 1
+  fi
+}
+
+echo "== native build and unit tests"
+if run_step native-configure cmake --preset native && run_step native-build cmake --build --preset native; then
+  ctest --preset native 2>&1 | tee /tmp/plugins-native-ctest.log | tail -n 4
+  tally /tmp/plugins-native-ctest.log
+fi
+
+echo "== win32 build and tests under Wine"
+if run_step win32-configure cmake --preset win32 && run_step win32-build cmake --build --preset win32; then
+  start_display
+  start_wine
+  trap stop_services EXIT
+  ctest --preset win32 2>&1 | tee /tmp/plugins-win32-ctest.log | tail -n 4
+  tally /tmp/plugins-win32-ctest.log
+fi
+
+echo
+echo "tests: ${passed} passed, ${failed} failed"
+[ "$failed" -eq 0 ]
