@@ -1,5 +1,7 @@
 #include "host_road.h"
 
+#include "outline_records.h"
+
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -118,6 +120,53 @@ class Road {
     return true;
   }
 
+ void Placement(const float* seat) {
+    std::fprintf(out_, "== Placement\n");
+    const float position[3] = {0.0f, 0.0f, 8.0f};
+    const float angles[3] = {0.0f, 0.0f, 0.0f};
+    fn_.CI_SetLspkPosition3fv(position);
+    fn_.CI_SetLspkAngles3fv(angles);
+    fn_.CI_SetSeatPosition3fv(seat);
+    fn_.CI_SetSeatAngles3fv(angles);
+    std::fprintf(out_, "  array at (%g, %g, %g), seat at (%g, %g, %g), distance %.3f m\n",
+                 position[0], position[1], position[2], seat[0], seat[1], seat[2],
+                 fn_.CI_GetDistance());
+    const int count = fn_.DLLGetComponents();
+    std::fprintf(out_, "  %d components\n", count);
+    std::fprintf(out_, "  %4s %9s %9s %9s  %8s %8s %8s  %9s\n", "c", "x", "y", "z", "turn",
+                 "tilt", "roll", "distance");
+    int listed = 0;
+    for (int c = 1; c <= count; ++c) {
+      float p[3] = {}, a[3] = {};
+      const bool ok = fn_.CI_GetCompPosition3fv(c, p) == 0 && fn_.CI_GetCompAngles3fv(c, a) == 0;
+      Expect(ok, "every reported component has a position and angles");
+      const float d = fn_.CI_GetCompDistance(c);
+      Expect(std::isfinite(d) && d >= 0.0f, "component distances are finite");
+      if (c <= 12 || c == count) {
+        std::fprintf(out_, "  %4d %9.4f %9.4f %9.4f  %8.3f %8.3f %8.3f  %9.4f\n", c, p[0], p[1],
+                     p[2], a[0], a[1], a[2], d);
+        ++listed;
+      } else if (c == 13) {
+        std::fprintf(out_, "  %4s ...\n", "");
+      }
+    }
+    float beyond[3];
+    Expect(fn_.CI_GetCompPosition3fv(count + 1, beyond) == -1,
+           "a component past the reported count is refused");
+    if (fn_.CS_GetVertexNumber && fn_.CS_GetEdgeNumber) {
+      int vertices = 0, edges = 0;
+      fn_.CS_GetVertexNumber(&vertices);
+      fn_.CS_GetEdgeNumber(&edges);
+      std::vector<CsVertex> v(vertices > 0 ? vertices : 0);
+      std::vector<CsEdge> e(edges > 0 ? edges : 0);
+      if (!v.empty()) fn_.CS_GetVertexArray(v.data());
+      if (!e.empty()) fn_.CS_GetEdgeArray(e.data());
+      float zMin = 0.0f;
+      for (const CsVertex& vertex : v) zMin = std::fmin(zMin, vertex.z);
+      std::fprintf(out_, "  outline: %d vertices, %d edges, %.3f m high\n", vertices, edges, -zMin);
+    }
+  }
+
  private:
   void RestoreFromFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -164,6 +213,7 @@ int WalkHostRoad(LoadedPlugin& plugin, const RoadOptions& options, std::FILE* ou
   road.Identity();
   road.Parameters();
   if (road.Slot(options.blockFile)) {
+    road.Placement(options.seat);
     plugin.fn.CI_Release();
   }
   return road.failures;
