@@ -167,6 +167,36 @@ class Road {
     }
   }
 
+ void Levels() {
+    if (!fn_.CI_GetCompFR || !fn_.CI_GetCompSPL1m) return;
+    std::fprintf(out_, "== Levels\n");
+    float level[21] = {}, phase[21] = {}, time = 0.0f;
+    const int result = fn_.CI_GetCompFR(1, level, phase, &time);
+    Expect(result == 0, "CI_GetCompFR answers with a current slot");
+    std::fprintf(out_, "  arrival time %.6f s\n", time);
+    const int boxes = fn_.DLLGetComponents() / 6;
+    const bool pirrowan = p_.deliverable() == kInPirrowan;
+    std::fprintf(out_, "  %7s %10s", "band Hz", "seat dB");
+    for (int b = 1; b <= boxes && b <= 4; ++b) std::fprintf(out_, "  box%d@1m", b);
+    std::fprintf(out_, "\n");
+    static const int kCentres[21] = {100,  125,  160,  200,  250,  315,  400,  500,  630,  800, 1000,
+                                     1250, 1600, 2000, 2500, 3150, 4000, 5000, 6300, 8000, 10000};
+    for (int band = 0; band < 21; ++band) {
+      Expect(std::isfinite(level[band]), "levels are finite");
+      std::fprintf(out_, "  %7d %10.2f", kCentres[band], level[band]);
+      for (int b = 1; b <= boxes && b <= 4; ++b) {
+        float spl = 0.0f;
+        // Pirrowan counts components and bands from 1; the others take a box and band 0..20.
+        if (pirrowan)
+          fn_.CI_GetCompSPL1m(6 * (b - 1) + 1, band + 1, &spl);
+        else
+          fn_.CI_GetCompSPL1m(b, band, &spl);
+        std::fprintf(out_, " %7.2f", spl);
+      }
+      std::fprintf(out_, "\n");
+    }
+  }
+
  private:
   void RestoreFromFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -214,6 +244,7 @@ int WalkHostRoad(LoadedPlugin& plugin, const RoadOptions& options, std::FILE* ou
   road.Parameters();
   if (road.Slot(options.blockFile)) {
     road.Placement(options.seat);
+    road.Levels();
     plugin.fn.CI_Release();
   }
   return road.failures;

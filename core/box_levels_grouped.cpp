@@ -1,0 +1,62 @@
+#include "box_levels_grouped.h"
+
+#include "bands.h"
+#include "design_data.h"
+#include "level_tables.h"
+#include "settings_block.h"
+
+namespace {
+struct BandGroup {
+  int firstBand;
+  int entries;
+};
+constexpr int kGroupCount = 3;
+constexpr BandGroup kBandGroups[kGroupCount] = {{0, 12}, {12, 5}, {17, 4}};
+
+bool IsGroup(int group) { return group >= 0 && group < kGroupCount; }
+
+// Entry of a band in its own group's array.
+int EntryOfBand(int band) {
+  for (int g = kGroupCount - 1; g >= 0; --g)
+    if (band >= kBandGroups[g].firstBand) return band - kBandGroups[g].firstBand;
+  return band;
+}
+
+const int32_t* CurrentBoxEqRow(int box) {
+  return CurrentBoxWords(design::kEqRows, kEqRowWords, box);
+}
+}  // namespace
+
+int GroupedHornLevels(int group, int box, int band, float* levels, const float* ref) {
+  const int32_t* eq = CurrentBoxEqRow(box);
+  if (!eq || !levels || !ref || band < 0 || band > kBandCount) return -1;
+  if (band == 0) {
+    // A group without an array leaves the levels as they are.
+    if (!IsGroup(group)) return 0;
+    const BandGroup& g = kBandGroups[group];
+    for (int k = 0; k < g.entries; ++k) {
+      const int b = g.firstBand + k;
+      levels[k] = WithReferenceAndEq(levels[k], ref[b], StoredEqGain(eq, b));
+    }
+  } else {
+    // The entry follows the band, not the group; a band whose entry lies past the end of the
+    // group's array is refused rather than written beyond the caller's array.
+    const int b = band - 1;
+    const int entry = EntryOfBand(b);
+    if (IsGroup(group) && entry >= kBandGroups[group].entries) return -1;
+    levels[entry] = WithReferenceAndEq(levels[entry], ref[b], StoredEqGain(eq, b));
+  }
+  if (IsGroup(group)) {
+    // The split covers the whole array, in one-band mode too.
+    for (int k = 0; k < kBandGroups[group].entries; ++k) levels[k] -= SourceSplitGain[group];
+  }
+  return 0;
+}
+
+int GroupedBandLevel(int group, int box, int band, float* level, const float* ref) {
+  const int32_t* eq = CurrentBoxEqRow(box);
+  if (!eq || !level || !ref || !IsBandIndex(band)) return -1;
+  *level = WithReferenceAndEq(*level, ref[band], StoredEqGain(eq, band));
+  if (IsGroup(group)) *level -= SourceSplitGain[group];
+  return 0;
+}

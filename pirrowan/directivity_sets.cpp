@@ -1,0 +1,9 @@
+// The one place that names the generated directivity tables of Pirrowan.
+#include "directivity.h"
+#include "directivity_lookup.h"
+#include "directivity_tables.h"
+
+const int16_t* LinkedDirectivitySet(int setIndex) {
+  return SetInTable(kPirrowanDirectivity, kPirrowanDirectivityCount, kPirrowanDirectivitySetCount,
+                    kPirrowanSetValues, setIndex);
+}
