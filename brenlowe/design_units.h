@@ -1,0 +1,26 @@
+// The design data keeps angles and levels in tenths (of a degree, of a dB) and delays in
+// microseconds; the dialog shows degrees, dB and milliseconds. Going in, the stored integer is
+// multiplied by the single-precision factor; coming back, the exact product (what the FPU's
+// wide registers hold before the conversion) is truncated toward zero, so 0.7 dB, held as
+// 0.699999988, is stored as 6 tenths. Delays go to the nearest microsecond.
+#pragma once
+#include <cstdint>
+
+namespace brenlowe {
+
+// Truncation toward zero, saturated to the 32-bit range: a typed 1e30 must not overflow.
+inline int32_t TruncateToStored(double value) {
+  if (!(value > -2147483648.0)) return value < 0 ? INT32_MIN : 0;  // NaN gives 0
+  if (value >= 2147483647.0) return INT32_MAX;
+  return static_cast<int32_t>(value);
+}
+
+inline float TenthsToUnits(int32_t stored) { return static_cast<float>(stored) * 0.1f; }
+inline int32_t UnitsToTenths(float value) { return TruncateToStored(static_cast<double>(value) * 10.0); }
+
+inline float MicrosecondsToMs(int32_t stored) { return static_cast<float>(stored) * 0.001f; }
+inline int32_t MsToMicroseconds(float ms) {
+  return TruncateToStored(static_cast<double>(ms) * 1000.0 + 0.5);
+}
+
+}  // namespace brenlowe

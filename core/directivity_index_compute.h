@@ -1,0 +1,14 @@
+// The array's directivity index: the design is probed at 50 m on a horizontal and a vertical
+// circle around its axis, and the weighted mean of the levels relative to the on-axis level
+// gives the index per band.
+#pragma once
+#include "frequency_response.h"
+
+// Recomputes DirectivityIndexTable for the current slot's design. Leaves the array at the
+// origin with zero angles (geometry rebuilt there), seat 0's angles zero and seat 0 at the last
+// probe point of the vertical circle, (0, -49.24039, -8.6824007). Does nothing without a
+// current slot; a design without boxes gets an index of 0 dB.
+RESPONSE_ENTRY void ComputeDirectivityIndex();
+
+// The same probe with a chosen evaluation of the response, into table[21].
+RESPONSE_ENTRY void ComputeDirectivityIndexInto(ResponseMode mode, float* table);

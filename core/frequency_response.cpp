@@ -1,0 +1,130 @@
+#include "frequency_response.h"
+
+#include <cmath>
+
+#include "frequency_response_fast_math.h"
+#include "registry.h"
+
+namespace {
+constexpr float kTwoPi = 6.2831854820251465f;
+constexpr float kHalfPi = 1.5707964f;
+constexpr float kPi = 3.1415927f;
+constexpr float kNearestSpreadingDistance = 0.1f;
+constexpr float kAzimuthZeroBand = 0.0001f;
+
+// A band total that is not positive (no sub-source at all, or every amplitude lost below the
+// smallest number) is reported at this floor instead of minus infinity.
+constexpr double kSilentTotal = 1e-30;
+}  // namespace
+
+bool StartGroup(ResponseGroup& group, int firstBand, int bandCount, int count) {
+  const int stride = (count + 3) & ~3;
+  const bool fits = firstBand >= 0 && bandCount >= 0 && firstBand + bandCount <= kBandCount &&
+                    count >= 0 && count <= kMaxGroupSources && bandCount * stride <= kMaxGroupLevels;
+  group.firstBand = firstBand;
+  group.bandCount = fits ? bandCount : 0;
+  group.count = fits ? count : 0;
+  group.stride = fits ? stride : 0;
+  return fits;
+}
+
+void EvaluateGroup(const ResponseGroup& group, ResponseMode mode, float* level) {
+  double powerSum[kBandCount] = {};
+  double crossSum[kBandCount] = {};
+  switch (mode) {
+    case ResponseMode::kEngine:
+      SumGroupEngine(group, powerSum, crossSum);
+      break;
+    case ResponseMode::kSinglePrecision:
+      SumGroupSinglePrecision(group, powerSum, crossSum);
+      break;
+    case ResponseMode::kDoublePrecision:
+      SumGroupDoublePrecision(group, powerSum, crossSum);
+      break;
+  }
+  for (int k = 0; k < group.bandCount; ++k) {
+    if (mode == ResponseMode::kSinglePrecision) {
+      const float total = static_cast<float>(powerSum[k]) + 2.0f * static_cast<float>(crossSum[k]);
+      level[group.firstBand + k] = 10.0f * std::log10(total);
+      continue;
+    }
+    double total = powerSum[k] + 2.0 * crossSum[k];
+    if (total < kSilentTotal) total = kSilentTotal;  // NaN stays NaN
+    level[group.firstBand + k] = static_cast<float>(10.0 * std::log10(total));
+  }
+}
+
+float BandAngularFrequency(int band) { return kTwoPi * BandCentres[band]; }
+
+float SpreadingTerm(float distance) {
+  return distance < kNearestSpreadingDistance ? -20.0f : 20.0f * std::log10(distance);
+}
+
+double ExactDistance(const float* a, const float* b) {
+  const double dx = static_cast<double>(a[0]) - b[0];
+  const double dy = static_cast<double>(a[1]) - b[1];
+  const double dz = static_cast<double>(a[2]) - b[2];
+  return std::sqrt(dx * dx + dy * dy + dz * dz);
+}
+
+SeatDirection DirectionInBoxFrame(const float* boxPoint, const float* boxAngles,
+                                  const float* seat, bool fastTrig) {
+  const float dx = seat[0] - boxPoint[0];
+  const float dy = seat[1] - boxPoint[1];
+  const float dz = seat[2] - boxPoint[2];
+  float s[3];
+  float c[3];
+  if (fastTrig) {
+    const Float4 angles{{boxAngles[0], boxAngles[1], boxAngles[2], 0.0f}};
+    const Float4 sines = FastSin4(angles);
+    const Float4 cosines = FastCos4(angles);
+    for (int k = 0; k < 3; ++k) {
+      s[k] = sines.v[k];
+      c[k] = cosines.v[k];
+    }
+  } else {
+    for (int k = 0; k < 3; ++k) {
+      s[k] = std::sin(boxAngles[k]);
+      c[k] = std::cos(boxAngles[k]);
+    }
+  }
+  // Undo turn, tilt and roll in that order.
+  const float x1 = c[0] * dx + s[0] * dy;
+  const float y1 = c[0] * dy - s[0] * dx;
+  const float y = c[1] * y1 - s[1] * dz;
+  const float z2 = s[1] * y1 + c[1] * dz;
+  const float x = c[2] * x1 + s[2] * z2;
+  float z = c[2] * z2 - s[2] * x1;
+  if (-kAzimuthZeroBand < z && z < kAzimuthZeroBand) z = 0.0f;
+
+  float azimuth = std::atan2(z, x);
+  if (azimuth < 0.0f) azimuth += kTwoPi;
+  float polar = kHalfPi;
+  if (y != 0.0f) {
+    polar = std::atan2(std::sqrt(x * x + z * z), -y);
+    if (polar < 0.0f) polar += kPi;
+  }
+  // The lookup is promised angles inside its ranges: a placement of NaN or of absurd size
+  // (and an azimuth that rounded up to the full turn) is read as the axis direction.
+  if (!(azimuth >= 0.0f && azimuth < kTwoPi)) azimuth = 0.0f;
+  if (!(polar >= 0.0f && polar <= kPi)) polar = 0.0f;
+  return {polar, azimuth};
+}
+
+int GetBoxReferenceLevels(int box, float* ref) {
+  if (!CurrentSlot || !ref || box < 0 || box >= BoundedBoxCount(*CurrentSlot)) return -1;
+  BoxReferenceLevels(box, CurrentSlot->seatPosition[0], false, ref);
+  return 0;
+}
+
+bool CanEvaluateCurrentSlot(int first) {
+  // `first` moves the sub-source positions to those of later boxes, which hold nothing the
+  // array radiates from; only the array's own response (first = 1) is evaluated.
+  return CurrentSlot && first == 1 && BoundedBoxCount(*CurrentSlot) > 0;
+}
+
+PLUGIN_EXPORT RESPONSE_ENTRY int PLUGIN_CALL CI_GetCompFR(int first, float* level, float* phase,
+                                                         float* time) {
+  if (!CanEvaluateCurrentSlot(first) || !level || !phase || !time) return -1;
+  return ComputeResponse(ResponseMode::kEngine, level, phase, time);
+}

@@ -1,0 +1,4 @@
+#include "eq_shared.h"
+
+EqGroup eqGroupClipboard[kEqGroupsPerBox] = {};
+int32_t lastFocusedBand = 0;

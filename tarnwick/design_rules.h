@@ -1,0 +1,99 @@
+// How Tarnwick's cabinets may hang below each other: the size groupings of the models, the
+// junction codes (which adapter frame joins two boxes and what it does to the splay angle), the
+// splay limits and half-degree stops of the angle spins, the check of a typed splay angle, and
+// the steps of the gain and delay spins. Plain functions; the design dialog applies them.
+#pragma once
+
+namespace tarnwick {
+
+constexpr int kDesignBoxes = 24;   // boxes the dialog edits; box 0 hangs at the top
+constexpr int kJunctions = 23;     // junction j (1..23) lies between box j - 1 and box j
+
+// ModelCode = the row of a box's model list (the mapping is the identity).
+constexpr int kModelRows = 10;
+constexpr int kNoModel = -1;        // the list has no selection
+constexpr int kModelTk340 = 9;      // the smallest cabinet, with its own angle rules
+constexpr int kHighestStoredModel = 18;  // codes above this in a stored design open as 0
+extern const char* const kModelNames[kModelRows];
+
+// Size class, 1 = largest; "TK-340" is class 5. No model counts as class 1.
+int SizeClassOf(int modelCode);
+// Which adapter frame a junction offers; "TK-340" (4) never takes one.
+int AdapterClassOf(int modelCode);
+constexpr int kNoAdapterClass = 4;
+
+// JunctionCode of junction j, kept per lower box.
+enum JunctionCode : int {
+  kJunctionPlain = -1,         // no frame, the model rule alone
+  kJunctionInverted = 0,       // a larger box under a smaller one (only while the dialog runs)
+  kJunctionRk = 1,             // "TK-900-RK": limit 5 (class 2 below) or 7 (class 3 below)
+  kJunctionQk = 2,             // "TK-900-QK": fixed 10 degrees
+  kJunctionPk = 3,             // "TK-900-PK": limit 7
+  kJunctionTk340UnderLarge = 4,  // "TK-340" under class 1: limit 12.5, half-degree stops
+  kJunctionTk340UnderMid = 5,    // "TK-340" under class 2: the same
+};
+
+// The frame picked in the adapter list of a class-1 box over a class-3 box.
+enum class AdapterFrame { kNone, kQk, kRk };
+extern const char kFramePk[];
+extern const char kFrameQk[];
+extern const char kFrameRk[];
+AdapterFrame AdapterFrameNamed(const char* name);
+
+// What the adapter controls of a junction show.
+enum class AdapterShown { kUnchanged, kHidden, kLabelRk, kLabelPk, kChoice };
+// For the junction below a box of adapter class upper over a box of class lower.
+AdapterShown AdapterBelowBox(int upperAdapterClass, int lowerAdapterClass);
+// For the junction above a box of class lower under a box of class upper.
+AdapterShown AdapterAboveBox(int upperAdapterClass, int lowerAdapterClass);
+
+// Code of a junction whose lower box is of a smaller size (upperClass < lowerClass); the
+// frame decides class 1 over class 3 (kNone: no frame chosen, plain).
+int SmallerBelowCode(int upperClass, int lowerClass, int lowerModel, AdapterFrame frame);
+// Code of a junction whose lower box is not smaller (upperClass >= lowerClass), as the model
+// change sees it and as the full recomputation sees it (which also calls a class-3 box under
+// a "TK-340" plain).
+int NotSmallerBelowCode(int upperClass, int lowerClass);
+int NotSmallerBelowCodeRecomputed(int upperClass, int lowerClass);
+
+// A junction angle above this after a model change or adapter choice is brought down to it;
+// a large value means no limit.
+constexpr float kNoAngleLimit = 1.0e30f;
+float AdapterAngleLimit(int code, int lowerClass);
+// The same when the frame of a junction that had previousCode is changed.
+float AdapterChangeAngleLimit(int previousCode, int lowerClass);
+// The angle at a junction after its lower box became another model than "TK-340".
+float AngleUnderOtherModel(float angle);
+// The angle at a junction next to a "TK-340": half degrees between 7 and 8 go to 8.
+float AngleNextToTk340(float angle);
+
+// One click of a splay spin (direction > 0 up, < 0 down) at a junction with the given lower
+// and upper models, code and lower size class.
+float SplayStepLimit(int lowerModel, int upperModel, int code, int lowerClass);
+float StepSplay(float angle, int direction, int lowerModel, int upperModel, int code,
+                int lowerClass);
+
+// The check of a typed splay angle. The kind comes from the rows of the lower and upper
+// boxes' lists: 1 everything else, 2 (rows 15..17, which the lists do not offer),
+// 3 "TK-340" under "TK-340", 4 "TK-340" under any other box.
+int TypedAngleKind(int lowerRow, int upperRow);
+struct TypedAngleRule {
+  const char* message;
+  float limit;
+};
+TypedAngleRule TypedAngleRuleFor(int kind, int code, int lowerClass);
+bool TypedAngleHasValidForm(int kind, float angle);
+bool TypedAngleInRange(float angle, float limit);
+// Reads a number from the start of a typed text the way "%g" does.
+bool ParseTypedAngle(const char* text, float* angle);
+// Texts of the dialog's notices.
+extern const char kEnterNumberMessage[];
+extern const char kNegativeSplayMessage[];
+
+// Spins of the gain/delay column, half a dB or 0.022 ms a click; the gain stops at +6 dB and
+// the delay at 0 ms. False when the click changes nothing.
+bool StepGain(float& gain, int direction);
+bool StepDelay(float& delay, int direction);
+constexpr float kGainCeiling = 6.0f;
+
+}  // namespace tarnwick

@@ -1,0 +1,130 @@
+// The sums of one band group in the three evaluations: the interference factor of a pair, the
+// rule for nearly simultaneous arrivals, and the engine against double precision on groups
+// whose pairs fall on both sides of its switch between the direct and the separated form.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "frequency_response.h"
+#include "frequency_response_fast_math.h"
+#include "level_tables.h"
+#include "load_setup.h"
+
+namespace {
+constexpr ResponseMode kModes[] = {ResponseMode::kEngine, ResponseMode::kSinglePrecision,
+                                   ResponseMode::kDoublePrecision};
+
+class GroupSumTest : public ::testing::Test {
+ protected:
+  void SetUp() override { RunLoadTimeSetUp(); }
+
+  // A group over bands first .. first + bands - 1 whose sub-sources all sit at 0 dB.
+  void Start(int first, int bands, int count) {
+    ASSERT_TRUE(StartGroup(group_, first, bands, count));
+    for (int k = 0; k < bands; ++k)
+      for (int i = 0; i < count; ++i) group_.LevelAt(k, i) = 0.0f;
+  }
+  void SetTime(int i, double t) {
+    group_.time[i] = t;
+    group_.singleTime[i] = static_cast<float>(t);
+  }
+  std::vector<float> Levels(ResponseMode mode) {
+    std::vector<float> level(kBandCount, -7.0f);
+    EvaluateGroup(group_, mode, level.data());
+    return level;
+  }
+
+  ResponseGroup group_;
+};
+
+// The mean of cos(w' dt) over the band w / sqrt 2 .. w sqrt 2.
+double InterferenceFactor(int band, double dt) {
+  const double x = BandAngularFrequency(band) * dt;
+  const double k = K_HI;
+  return (std::sin(k * x) - std::sin(x / k)) / (x * (k - 1.0 / k));
+}
+
+TEST_F(GroupSumTest, ArrivalsWithinOneNanosecondAddInPhase) {
+  Start(17, 4, 2);
+  SetTime(0, 0.0123);
+  SetTime(1, 0.0123 + 0.9e-9);
+  for (ResponseMode mode : kModes) {
+    const std::vector<float> level = Levels(mode);
+    for (int b = 17; b < 21; ++b) EXPECT_NEAR(level[b], 10.0 * std::log10(4.0), 1e-4) << b;
+    EXPECT_EQ(-7.0f, level[16]);  // bands outside the group are not written
+  }
+}
+
+TEST_F(GroupSumTest, PairFollowsTheBandAveragedFactorFromInPhaseToPowerSum) {
+  Start(0, kBandCount, 2);
+  // From well inside one period (direct form) to many periods apart (separated form), with
+  // factors that go negative on the way.
+  for (double dt : {2e-9, 3e-7, 5e-6, 2.2e-5, 1e-4, 6.4e-4, 3e-3, 0.05}) {
+    SetTime(0, 0.2);
+    SetTime(1, 0.2 + dt);
+    const std::vector<float> engine = Levels(ResponseMode::kEngine);
+    const std::vector<float> exact = Levels(ResponseMode::kDoublePrecision);
+    for (int b = 0; b < kBandCount; ++b) {
+      const double expected = 10.0 * std::log10(2.0 + 2.0 * InterferenceFactor(b, dt));
+      EXPECT_NEAR(exact[b], expected, 1e-5) << b << " dt " << dt;
+      EXPECT_NEAR(engine[b], expected, 1e-4) << b << " dt " << dt;
+    }
+  }
+}
+
+TEST_F(GroupSumTest, EngineMatchesDoublePrecisionOnLargeGroups) {
+  std::mt19937 random(7);
+  std::uniform_real_distribution<double> spread(0.0, 0.03);
+  std::uniform_real_distribution<float> levels(60.0f, 110.0f);
+  // Group sizes that leave partial lanes; times spread over an array's depth, some of them in
+  // clusters of near-simultaneous arrivals.
+  for (int count : {5, 37, 216, kMaxGroupSources}) {
+    for (const auto& bands : {std::pair<int, int>{0, 12}, {12, 5}, {17, 4}}) {
+      if (bands.second * ((count + 3) & ~3) > kMaxGroupLevels) continue;
+      ASSERT_TRUE(StartGroup(group_, bands.first, bands.second, count));
+      double previous = 0.0;
+      for (int i = 0; i < count; ++i) {
+        const double t = (i % 3 == 0 && i > 0) ? previous + 1e-7 * (i % 5) : spread(random);
+        previous = t;
+        SetTime(i, 0.1 + t);
+        for (int k = 0; k < bands.second; ++k) group_.LevelAt(k, i) = levels(random);
+      }
+      const std::vector<float> engine = Levels(ResponseMode::kEngine);
+      const std::vector<float> exact = Levels(ResponseMode::kDoublePrecision);
+      for (int b = bands.first; b < bands.first + bands.second; ++b)
+        EXPECT_NEAR(engine[b], exact[b], 0.002) << "count " << count << " band " << b;
+    }
+  }
+}
+
+TEST_F(GroupSumTest, AnEmptyGroupIsReportedAtTheSilenceFloor) {
+  Start(0, 12, 0);
+  for (ResponseMode mode : {ResponseMode::kEngine, ResponseMode::kDoublePrecision})
+    EXPECT_FLOAT_EQ(-300.0f, Levels(mode)[3]);
+}
+
+TEST_F(GroupSumTest, GroupsThatDoNotFitAreRefused) {
+  EXPECT_FALSE(StartGroup(group_, 0, kBandCount, kMaxGroupSources + 1));
+  EXPECT_FALSE(StartGroup(group_, 17, 5, 4));
+  EXPECT_FALSE(StartGroup(group_, -1, 2, 4));
+  EXPECT_EQ(0, group_.count);
+}
+
+TEST(FastMathTest, ApproximationsStayWithinTheirStatedError) {
+  for (float x = -30.0f; x <= 30.0f; x += 0.013f) {
+    const Float4 s = FastSin4(Broadcast4(x));
+    const Float4 c = FastCos4(Broadcast4(x));
+    EXPECT_NEAR(s.v[2], std::sin(x), 2e-4) << x;
+    EXPECT_NEAR(c.v[1], std::cos(x), 2e-4) << x;
+  }
+  for (float y = -12.0f; y <= 12.0f; y += 0.07f) {
+    const Float4 p = FastPow4(Broadcast4(10.0f), Broadcast4(y));
+    EXPECT_NEAR(p.v[3] / std::pow(10.0, y), 1.0, 2e-4) << y;
+  }
+  EXPECT_EQ(0.0f, FastPow4(Broadcast4(0.0f), Broadcast4(2.0f)).v[0]);
+  // Out-of-range lanes come back as numbers, not as undefined conversions.
+  EXPECT_TRUE(std::isfinite(FastSin4(Broadcast4(1e30f)).v[0]));
+  EXPECT_TRUE(std::isfinite(FastPow4(Broadcast4(10.0f), Broadcast4(NAN)).v[0]));
+}
+}  // namespace

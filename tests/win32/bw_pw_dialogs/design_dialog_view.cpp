@@ -1,0 +1,77 @@
+#include "design_dialog_view.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+LRESULT Ask(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_NORMAL, 5000, &result);
+  return static_cast<LRESULT>(result);
+}
+
+}  // namespace
+
+bool DesignDialogView::Checked(int id) const { return Ask(Item(id), BM_GETCHECK) == BST_CHECKED; }
+
+int DesignDialogView::Selection(int comboId) const { return static_cast<int>(Ask(Item(comboId), CB_GETCURSEL)); }
+
+int DesignDialogView::RowCount(int comboId) const { return static_cast<int>(Ask(Item(comboId), CB_GETCOUNT)); }
+
+std::string DesignDialogView::RowText(int comboId, int row) const {
+  char text[64] = "";
+  if (Ask(Item(comboId), CB_GETLBTEXTLEN, row) >= static_cast<LRESULT>(sizeof(text))) return "?";
+  Ask(Item(comboId), CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+int DesignDialogView::FocusId() const {
+  HWND focus = driver_.Focus();
+  // The edit inside an editable list counts as the list.
+  if (focus && ::GetParent(focus) != dialog_) focus = ::GetParent(focus);
+  return focus ? ::GetDlgCtrlID(focus) : 0;
+}
+
+void DesignDialogView::TypeInto(int id, const std::string& text) {
+  HWND target = Item(id);
+  if (HWND inner = ::FindWindowExA(target, nullptr, "Edit", nullptr)) target = inner;
+  driver_.ClickCentre(target);
+  driver_.Retype(text);
+}
+
+void DesignDialogView::Click(int id) { driver_.ClickCentre(Item(id)); }
+
+void DesignDialogView::ClickSpin(int id, bool up) {
+  RECT r{};
+  ::GetClientRect(Item(id), &r);
+  const LONG y = up ? r.bottom / 4 : r.bottom - r.bottom / 4 - 1;
+  driver_.Click(Item(id), POINT{r.right / 2, y});
+}
+
+void DesignDialogView::SpinUp(int id) { ClickSpin(id, true); }
+
+void DesignDialogView::SpinDown(int id) { ClickSpin(id, false); }
+
+void DesignDialogView::ChooseRow(int comboId, int row) {
+  // On the arrow at the right end, which opens the list of an editable one too.
+  RECT r{};
+  ::GetClientRect(Item(comboId), &r);
+  driver_.Click(Item(comboId), POINT{r.right - 4, r.bottom / 2});
+  EXPECT_TRUE(Ask(Item(comboId), CB_GETDROPPEDSTATE)) << "list " << comboId << " did not open";
+  // Home would move the caret of an editable list's edit; the arrows walk the list.
+  int at = Selection(comboId);
+  if (at < 0) {
+    driver_.Press(VK_DOWN);
+    at = Selection(comboId);
+  }
+  for (; at < row; ++at) driver_.Press(VK_DOWN);
+  for (; at > row; --at) driver_.Press(VK_UP);
+  driver_.Press(VK_RETURN);
+  EXPECT_EQ(row, Selection(comboId)) << "list " << comboId;
+}
+
+void DesignDialogView::Close(int buttonId) {
+  Click(buttonId);
+  HWND dialog = dialog_;
+  EXPECT_TRUE(WaitUntil([dialog] { return !::IsWindow(dialog); })) << "the dialog did not close";
+}

@@ -1,0 +1,176 @@
+// Pirrowan's design dialog, opened by the host's call and driven as a user would.
+#include <cstring>
+
+#include "design_control_ids.h"
+#include "design_data.h"
+#include "dialog_fixture.h"
+#include "eq_config.h"
+
+namespace {
+
+// Box row r (0..5) of the dialog.
+int AttEdit(int r) { return IDC_ATTENUATION_EDIT + r; }
+int DelayEdit(int r) { return IDC_DELAY_EDIT + r; }
+int AttSpin(int r) { return IDC_ATTENUATION_SPIN + r; }
+int DelaySpin(int r) { return IDC_DELAY_SPIN + r; }
+int HfCombo(int r) { return IDC_HF_LEVEL_COMBO + r; }
+int HfSpin(int r) { return IDC_HF_LEVEL_SPIN + r; }
+int EqButton(int r) { return IDC_EQ_BUTTON + r; }
+
+int8_t EqByte(const Block& block, int box, int band) {
+  int8_t value = 0;
+  std::memcpy(&value, reinterpret_cast<const char*>(&block[design::kEqRows + 6 * box]) + band, 1);
+  return value;
+}
+
+class PirrowanDialog : public DesignDialogTest {
+ protected:
+  PirrowanDialog() : DesignDialogTest("Pirrowan.dll", "Kestrane Prw") {}
+};
+
+TEST_F(PirrowanDialog, ShowsTheStoredDesignAndCancelKeepsTheBlock) {
+  Block stored = ReadBlock();
+  stored[design::kBoxCount] = 2;
+  stored[design::kEnclosureType] = 5;  // opens as the second type
+  stored[design::kExcessAir] = 1;
+  stored[design::kAiming] = 25;
+  stored[design::kAttenuation + 0] = 7;
+  stored[design::kDelay + 0] = 12000;  // beyond 10 ms: opens as 0
+  stored[design::kDelay + 1] = 10000;
+  stored[design::kHfLevelIndex + 0] = 0;
+  stored[design::kHfLevelIndex + 1] = 2;
+  stored[design::kHfLevelIndex + 2] = 7;  // not in the list: opens as "0"
+  StoreBlock(stored);
+  const Block before = ReadBlock();
+
+  EXPECT_EQ(0, Show([&](UiDriver& ui, DesignDialogView& view) {
+    EXPECT_EQ(6, view.RowCount(IDC_BOX_COUNT));
+    EXPECT_EQ(1, view.Selection(IDC_BOX_COUNT));
+    EXPECT_FALSE(view.Checked(IDC_ENCLOSURE_21S));
+    EXPECT_TRUE(view.Checked(IDC_ENCLOSURE_22S));
+    EXPECT_TRUE(view.Checked(IDC_EXCESS_AIR));
+    EXPECT_EQ("-2.5", view.Text(IDC_OVERALL_AIMING_EDIT));
+    EXPECT_EQ("0.7", view.Text(AttEdit(0)));
+    EXPECT_EQ("0", view.Text(DelayEdit(0)));
+    EXPECT_EQ("10", view.Text(DelayEdit(1)));
+    ASSERT_EQ(3, view.RowCount(HfCombo(4)));
+    EXPECT_EQ("+3", view.RowText(HfCombo(4), 0));
+    EXPECT_EQ("0", view.RowText(HfCombo(4), 1));
+    EXPECT_EQ("-3", view.RowText(HfCombo(4), 2));
+    EXPECT_EQ(0, view.Selection(HfCombo(0)));
+    EXPECT_EQ(2, view.Selection(HfCombo(1)));
+    EXPECT_EQ(1, view.Selection(HfCombo(2)));
+    for (int id : {AttEdit(1), DelaySpin(1), HfCombo(1), HfSpin(1), EqButton(1)}) EXPECT_TRUE(view.Enabled(id)) << id;
+    for (int id : {AttEdit(2), AttSpin(2), DelayEdit(2), DelaySpin(2), HfCombo(2), HfSpin(2), EqButton(5)}) {
+      EXPECT_FALSE(view.Enabled(id)) << id;
+    }
+    for (int id : {IDC_OVERALL_ATT_EDIT, IDC_OVERALL_ATT_SPIN}) {
+      EXPECT_FALSE(view.Visible(id)) << id;
+      EXPECT_FALSE(view.Enabled(id)) << id;
+    }
+    EXPECT_TRUE(ui.SaveScreenshot(view.Dialog(), "pirrowan_design_dialog.bmp"));
+    view.TypeInto(AttEdit(1), "12");
+    view.Click(IDC_ENCLOSURE_21S);
+    view.Close(IDCANCEL);
+  }));
+  EXPECT_EQ(before, ReadBlock());
+  EXPECT_TRUE(AllZero(DirectivityIndex()));
+}
+
+TEST_F(PirrowanDialog, OkStoresWhatTheUserChanged) {
+  Block stored = ReadBlock();
+  stored[design::kAttenuation + 5] = 7;  // untouched: comes back as 6 tenths
+  StoreBlock(stored);
+  EXPECT_EQ(0, Show([&](UiDriver&, DesignDialogView& view) {
+    EXPECT_EQ(3, view.Selection(IDC_BOX_COUNT));  // the reset design: four boxes
+    view.TypeInto(IDC_BOX_COUNT, "2");
+    EXPECT_EQ(1, view.Selection(IDC_BOX_COUNT));
+    EXPECT_FALSE(view.Enabled(AttEdit(2)));
+    view.TypeInto(IDC_BOX_COUNT, "7");  // not in the list: nothing changes
+    EXPECT_FALSE(view.Enabled(AttEdit(2)));
+    view.ChooseRow(IDC_BOX_COUNT, 4);
+    EXPECT_TRUE(view.Enabled(AttEdit(4)));
+    EXPECT_FALSE(view.Enabled(AttEdit(5)));
+    view.Click(IDC_ENCLOSURE_21S);
+    view.SpinUp(IDC_OVERALL_AIMING_SPIN);
+    view.SpinUp(IDC_OVERALL_AIMING_SPIN);
+    EXPECT_EQ("1", view.Text(IDC_OVERALL_AIMING_EDIT));
+    view.SpinUp(AttSpin(0));
+    EXPECT_EQ("0.5", view.Text(AttEdit(0)));
+    view.TypeInto(DelayEdit(1), "0.01");
+    view.SpinDown(DelaySpin(1));
+    EXPECT_EQ("0", view.Text(DelayEdit(1)));
+    view.SpinUp(DelaySpin(1));
+    EXPECT_EQ("0.022", view.Text(DelayEdit(1)));
+    view.TypeInto(AttEdit(3), "0.7");
+    view.SpinUp(HfSpin(0));  // from "0" up to "+3"
+    EXPECT_EQ(0, view.Selection(HfCombo(0)));
+    view.ChooseRow(HfCombo(2), 2);
+    view.Close(IDOK);
+  }));
+  const Block block = ReadBlock();
+  EXPECT_EQ(5, block[design::kBoxCount]);
+  EXPECT_EQ(0, block[design::kEnclosureType]);
+  EXPECT_EQ(-10, block[design::kAiming]);
+  EXPECT_EQ(5, block[design::kAttenuation + 0]);
+  EXPECT_EQ(6, block[design::kAttenuation + 3]);
+  EXPECT_EQ(6, block[design::kAttenuation + 5]);
+  EXPECT_EQ(22, block[design::kDelay + 1]);
+  EXPECT_EQ(0, block[design::kHfLevelIndex + 0]);
+  EXPECT_EQ(1, block[design::kHfLevelIndex + 1]);
+  EXPECT_EQ(2, block[design::kHfLevelIndex + 2]);
+  EXPECT_FALSE(AllZero(DirectivityIndex()));
+}
+
+TEST_F(PirrowanDialog, OkRefusesNegativeAndNonNumericTexts) {
+  Block stored = ReadBlock();
+  stored[design::kBoxCount] = 2;
+  StoreBlock(stored);
+  const Block before = ReadBlock();
+  Show([&](UiDriver& ui, DesignDialogView& view) {
+    view.TypeInto(IDC_OVERALL_AIMING_EDIT, "abc");
+    view.Click(IDOK);
+    const std::vector<std::string> prompts = ui.AnswerAllMessageBoxes();
+    ASSERT_EQ(1u, prompts.size());
+    EXPECT_EQ("Please enter a number.", prompts[0]);
+    EXPECT_EQ(IDC_OVERALL_AIMING_EDIT, view.FocusId());
+    view.TypeInto(IDC_OVERALL_AIMING_EDIT, "-4");  // the aiming may be negative
+
+    view.ChooseRow(IDC_BOX_COUNT, 5);
+    view.TypeInto(AttEdit(5), "-1");
+    view.ChooseRow(IDC_BOX_COUNT, 1);
+    EXPECT_FALSE(view.Enabled(AttEdit(5)));
+    view.Click(IDOK);  // row 5 lies beyond the box count and still counts
+    MessageBoxSeen box = ui.WaitForMessageBox();
+    EXPECT_EQ("The value of attenuation should be > 0", box.text);
+    ui.Answer(box);
+    EXPECT_TRUE(::IsWindow(view.Dialog()));
+    view.Close(IDCANCEL);
+  });
+  EXPECT_EQ(before, ReadBlock());
+}
+
+TEST_F(PirrowanDialog, EqButtonOpensTheEqualiserOfItsBox) {
+  Show([&](UiDriver& ui, DesignDialogView& view) {
+    view.Click(EqButton(1));
+    HWND eq = ui.WaitForWindow("EQ - Box 2");
+    ASSERT_TRUE(eq);
+    DesignDialogView eqView(ui, eq);
+    EXPECT_FALSE(eqView.Enabled(EQ_ID_PASTE));
+    eqView.TypeInto(EQ_ID_FIRST_EDIT + 20, "3");
+    ui.Press(VK_RETURN);
+    eqView.Close(IDOK);
+    view.Close(IDOK);
+  });
+  const Block block = ReadBlock();
+  EXPECT_EQ(3, EqByte(block, 1, 20));
+  EXPECT_EQ(0, EqByte(block, 0, 20));
+}
+
+TEST_F(PirrowanDialog, TheCallRefusesABadIndexAndAMissingSlot) {
+  EXPECT_EQ(-2, fn.IP_ShowDialog(0));
+  ASSERT_EQ(0, fn.CI_Release());
+  EXPECT_EQ(-1, fn.IP_ShowDialog(1));
+}
+
+}  // namespace

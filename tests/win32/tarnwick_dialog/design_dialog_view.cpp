@@ -1,0 +1,91 @@
+#include "design_dialog_view.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr DWORD kWaitMs = 5000;
+
+LRESULT Ask(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_NORMAL, kWaitMs, &result);
+  return static_cast<LRESULT>(result);
+}
+
+COMBOBOXINFO InfoOf(HWND combo) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  ::GetComboBoxInfo(combo, &info);
+  return info;
+}
+
+}  // namespace
+
+HWND DesignDialogView::AdapterList(int junction) const {
+  const int k = junction - 1;
+  return Item(k < IDC_ADAPTER_LOW_COUNT ? IDC_ADAPTER_LIST_LOW + k
+                                        : IDC_ADAPTER_LIST_HIGH + k - IDC_ADAPTER_LOW_COUNT);
+}
+
+std::string DesignDialogView::Selected(HWND list) const {
+  const int index = static_cast<int>(Ask(list, CB_GETCURSEL));
+  return index < 0 ? std::string() : ItemText(list, index);
+}
+
+int DesignDialogView::ItemCount(HWND list) const { return static_cast<int>(Ask(list, CB_GETCOUNT)); }
+
+std::string DesignDialogView::ItemText(HWND list, int index) const {
+  char text[256] = "";
+  if (Ask(list, CB_GETLBTEXTLEN, index) >= static_cast<LRESULT>(sizeof text)) return "?";
+  Ask(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+void DesignDialogView::OpenList(HWND list) {
+  // On the arrow button: an editable list opens only there.
+  const RECT button = InfoOf(list).rcButton;
+  driver_.Click(list, POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2});
+  if (!WaitUntil([&] { return Ask(list, CB_GETDROPPEDSTATE) != 0; }))
+    ADD_FAILURE() << "the list did not open";
+}
+
+void DesignDialogView::ClickListItem(HWND list, int index) {
+  HWND dropped = InfoOf(list).hwndList;
+  ASSERT_TRUE(dropped);
+  Ask(dropped, LB_SETTOPINDEX, index);  // a user scrolls the item into view first
+  RECT item{};
+  Ask(dropped, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+  driver_.Click(dropped, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+  if (!WaitUntil([&] { return Ask(list, CB_GETDROPPEDSTATE) == 0; }))
+    ADD_FAILURE() << "the list did not close";
+  driver_.Sync();
+}
+
+void DesignDialogView::ClickSpinHalf(HWND spin, bool upper, int clicks) {
+  RECT r{};
+  ::GetClientRect(spin, &r);
+  const POINT at{(r.left + r.right) / 2, upper ? r.bottom / 4 : r.bottom * 3 / 4};
+  for (int c = 0; c < clicks; ++c) driver_.Click(spin, at);
+}
+
+void DesignDialogView::SpinUp(HWND spin, int clicks) { ClickSpinHalf(spin, true, clicks); }
+
+void DesignDialogView::SpinDown(HWND spin, int clicks) { ClickSpinHalf(spin, false, clicks); }
+
+void DesignDialogView::TypeAndLeave(HWND edit, const std::string& text) {
+  driver_.ClickCentre(edit);
+  driver_.Retype(text);
+  driver_.Press(VK_TAB);
+}
+
+void DesignDialogView::Close(int buttonId) {
+  driver_.ClickCentre(Item(buttonId));
+  if (!WaitUntil([&] { return !::IsWindow(dialog_); }))
+    ADD_FAILURE() << "the dialog stayed open after button " << buttonId;
+}
+
+void DesignDialogView::WaitUntilActive() {
+  if (!WaitUntil([&] { return ::GetForegroundWindow() == dialog_; }))
+    ADD_FAILURE() << "the dialog did not become active again";
+  driver_.Sync();
+}
