@@ -7,6 +7,7 @@
 #include "design_units.h"
 
 namespace brenlowe {
+using namespace design_units;
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "design_units.h"
 
 namespace pirrowan {
+using namespace design_units;
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "design_units.h"
 
 namespace brenlowe {
+using namespace design_units;
 namespace {
 
 TEST(BrenloweDesignRules, UpDownsAreFoundByTheirControlIds) {

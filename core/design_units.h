@@ -6,7 +6,7 @@
 #pragma once
 #include <cstdint>
 
-namespace brenlowe {
+namespace design_units {
 
 // Truncation toward zero, saturated to the 32-bit range: a typed 1e30 must not overflow.
 inline int32_t TruncateToStored(double value) {
@@ -23,4 +23,4 @@ inline int32_t MsToMicroseconds(float ms) {
   return TruncateToStored(static_cast<double>(ms) * 1000.0 + 0.5);
 }
 
-}  // namespace brenlowe
+}  // namespace design_units
