@@ -31,6 +31,14 @@ if run_step native-configure cmake --preset native && run_step native-build cmak
   tally /tmp/plugins-native-ctest.log
 fi
 
+echo "== fuzzing the engine with hostile blocks and calls (short run)"
+run_step fuzz bash tests/fuzz/run_fuzz.sh "${FUZZ_RUNS:-30000}" 1 && passed=$((passed + 1)) \
+  && grep -h "stat::number_of_executed_units" build/fuzz/logs-*/*.log | sed 's/^/  /'
+
+echo "== benchmark, briefly (figures in docs/performance.md come from the release builds)"
+run_step bench build/native/tests/bench/bench_tarnwick --benchmark_filter=Response \
+  --benchmark_min_time=0.01 && passed=$((passed + 1)) && tail -n 4 /tmp/plugins-bench.log
+
 echo "== win32 build and tests under Wine"
 if run_step win32-configure cmake --preset win32 && run_step win32-build cmake --build --preset win32; then
   start_display
@@ -38,6 +46,9 @@ if run_step win32-configure cmake --preset win32 && run_step win32-build cmake -
   trap stop_services EXIT
   ctest --preset win32 2>&1 | tee /tmp/plugins-win32-ctest.log | tail -n 4
   tally /tmp/plugins-win32-ctest.log
+  echo "== timing loop of the Windows build, briefly"
+  run_step timing bash -c "cd out/win32 && wine timing_tarnwick.exe" && passed=$((passed + 1)) \
+    && cat /tmp/plugins-timing.log
 fi
 
 echo
