@@ -33,7 +33,7 @@ fi
 
 echo "== fuzzing the engine with hostile blocks and calls (short run)"
 run_step fuzz bash tests/fuzz/run_fuzz.sh "${FUZZ_RUNS:-30000}" 1 && passed=$((passed + 1)) \
-  && grep -h "stat::number_of_executed_units" build/fuzz/logs-*/*.log | sed 's/^/  /'
+  && grep -h "stat::number_of_executed_units" build/fuzz/logs-*/main.log | sed 's/^/  /'
 
 echo "== benchmark, briefly (figures in docs/performance.md come from the release builds)"
 run_step bench build/native/tests/bench/bench_tarnwick --benchmark_filter=Response \
