@@ -16,8 +16,6 @@ constexpr int kGroupRowWords = 8;
 constexpr int kEqSpareByte = kBandCount;  // bytes 21..23 of a gain row carry no gain
 constexpr int kEqSpareBytes = 3;
 
-bool Outside(float value, float low, float high) { return value < low || value > high; }
-
 }  // namespace
 
 void LoadDesignForm(const int32_t* block, DesignForm& form) {

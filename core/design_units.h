@@ -23,4 +23,8 @@ inline int32_t MsToMicroseconds(float ms) {
   return TruncateToStored(static_cast<double>(ms) * 1000.0 + 0.5);
 }
 
+// A shown value beyond the range its control allows; the opening of a design dialog clears it.
+// A NaN is not outside: no comparison holds for it.
+inline bool Outside(float value, float low, float high) { return value < low || value > high; }
+
 }  // namespace design_units

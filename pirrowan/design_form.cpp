@@ -13,8 +13,6 @@ namespace {
 constexpr int kEqRowWords = 6;
 constexpr int kGroupRowWords = 8;
 
-bool Outside(float value, float low, float high) { return value < low || value > high; }
-
 }  // namespace
 
 void LoadDesignForm(const int32_t* block, DesignForm& form) {

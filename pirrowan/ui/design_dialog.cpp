@@ -1,10 +1,8 @@
 #include "design_dialog.h"
 
-#include <algorithm>
-
 #include "design_control_ids.h"
 #include "design_rules.h"
-#include "eq_dialog.h"
+#include "eq_caller.h"
 
 using pirrowan::kDesignRows;
 
@@ -106,19 +104,7 @@ void CDialog1::OnVScroll(UINT code, UINT pos, CWnd* scrollBar) {
 
 void CDialog1::OnEqButton(UINT controlId) {
   const int k = static_cast<int>(controlId) - IDC_EQ_BUTTON;
-  CEqDlg eq;
-  eq.box = k;
-  std::copy_n(eqGain[k], kBandCount, eq.gain);
-  std::copy_n(eqClipboard, kBandCount, eq.clipGain);
-  std::copy_n(eqGroups[k], kEqGroupsPerBox, eq.groups);
-  eq.clipValid = eqClipValid;
-  if (eq.DoModal() == IDOK) {
-    std::copy_n(eq.gain, kBandCount, eqGain[k]);
-    std::copy_n(eq.groups, kEqGroupsPerBox, eqGroups[k]);
-  }
-  // A Copy made in a cancelled equaliser dialog still reaches the next box.
-  std::copy_n(eq.clipGain, kBandCount, eqClipboard);
-  eqClipValid = eq.clipValid;
+  RunBoxEqualiser(k, eqGain[k], eqGroups[k], eqClipboard, eqClipValid);
 }
 
 void CDialog1::OnOK() {

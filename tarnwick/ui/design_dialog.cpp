@@ -1,8 +1,6 @@
 #include "design_dialog.h"
 
-#include <cstring>
-
-#include "eq_dialog.h"
+#include "eq_caller.h"
 
 using tarnwick::AdapterFrame;
 
@@ -131,19 +129,7 @@ void CDialog1::OnModelListOpened(UINT id) {
 void CDialog1::OnEqButton(UINT id) {
   const int box = static_cast<int>(id) - IDC_EQ_BUTTON_FIRST;
   if (box < 0 || box >= kBoxes) return;
-  CEqDlg equaliser;
-  equaliser.box = box;
-  std::memcpy(equaliser.gain, eqGain[box], sizeof equaliser.gain);
-  std::memcpy(equaliser.clipGain, eqClipboard, sizeof equaliser.clipGain);
-  std::memcpy(equaliser.groups, eqGroups[box], sizeof equaliser.groups);
-  equaliser.clipValid = eqClipValid;
-  if (equaliser.DoModal() == IDOK) {
-    std::memcpy(eqGain[box], equaliser.gain, sizeof equaliser.gain);
-    std::memcpy(eqGroups[box], equaliser.groups, sizeof equaliser.groups);
-  }
-  // A Copy made in a cancelled equaliser still counts.
-  std::memcpy(eqClipboard, equaliser.clipGain, sizeof eqClipboard);
-  eqClipValid = equaliser.clipValid;
+  RunBoxEqualiser(box, eqGain[box], eqGroups[box], eqClipboard, eqClipValid);
 }
 
 void CDialog1::OnAngleEditLeft(UINT id) {

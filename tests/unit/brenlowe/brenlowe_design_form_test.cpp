@@ -7,37 +7,15 @@
 
 #include "design_data.h"
 #include "design_form.h"
-#include "product_hooks.h"
+#include "design_form_test_support.h"
 
 namespace brenlowe {
 namespace {
 
-using Block = std::vector<int32_t>;
+using namespace design_form_test;
 
-Block ResetBlock() {
-  Block block(product::kBlockWords, 0);
-  block[0] = product::kBlockWords;
-  ResetDesign(block.data());
-  return block;
-}
-
-DesignForm Opened(const Block& block) {
-  DesignForm form;
-  LoadDesignForm(block.data(), form);
-  ClampOpenedForm(form);
-  return form;
-}
-
-// Opened in the dialog and confirmed without changes.
-Block ConfirmedUnchanged(const Block& block) {
-  Block out = block;
-  StoreDesignForm(Opened(block), out.data());
-  return out;
-}
-
-unsigned char* RowBytes(Block& block, int firstWord, int words, int box) {
-  return reinterpret_cast<unsigned char*>(block.data() + firstWord + words * box);
-}
+DesignForm Opened(const Block& block) { return OpenedAs<DesignForm>(block); }
+Block ConfirmedUnchanged(const Block& block) { return ConfirmedUnchangedAs<DesignForm>(block); }
 
 TEST(BrenloweDesignForm, BoxCountIsLimitedOnLoadAndStoredAsShown) {
   const struct {

@@ -2,28 +2,13 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+bool DesignDialogView::Checked(int id) const { return SendBounded(Item(id), BM_GETCHECK) == BST_CHECKED; }
 
-LRESULT Ask(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  DWORD_PTR result = 0;
-  ::SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_NORMAL, 5000, &result);
-  return static_cast<LRESULT>(result);
-}
+int DesignDialogView::Selection(int comboId) const { return static_cast<int>(SendBounded(Item(comboId), CB_GETCURSEL)); }
 
-}  // namespace
+int DesignDialogView::RowCount(int comboId) const { return static_cast<int>(SendBounded(Item(comboId), CB_GETCOUNT)); }
 
-bool DesignDialogView::Checked(int id) const { return Ask(Item(id), BM_GETCHECK) == BST_CHECKED; }
-
-int DesignDialogView::Selection(int comboId) const { return static_cast<int>(Ask(Item(comboId), CB_GETCURSEL)); }
-
-int DesignDialogView::RowCount(int comboId) const { return static_cast<int>(Ask(Item(comboId), CB_GETCOUNT)); }
-
-std::string DesignDialogView::RowText(int comboId, int row) const {
-  char text[64] = "";
-  if (Ask(Item(comboId), CB_GETLBTEXTLEN, row) >= static_cast<LRESULT>(sizeof(text))) return "?";
-  Ask(Item(comboId), CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text));
-  return text;
-}
+std::string DesignDialogView::RowText(int comboId, int row) const { return ComboRowText(Item(comboId), row); }
 
 int DesignDialogView::FocusId() const {
   HWND focus = driver_.Focus();
@@ -57,7 +42,7 @@ void DesignDialogView::ChooseRow(int comboId, int row) {
   RECT r{};
   ::GetClientRect(Item(comboId), &r);
   driver_.Click(Item(comboId), POINT{r.right - 4, r.bottom / 2});
-  EXPECT_TRUE(Ask(Item(comboId), CB_GETDROPPEDSTATE)) << "list " << comboId << " did not open";
+  EXPECT_TRUE(SendBounded(Item(comboId), CB_GETDROPPEDSTATE)) << "list " << comboId << " did not open";
   // Home would move the caret of an editable list's edit; the arrows walk the list.
   int at = Selection(comboId);
   if (at < 0) {

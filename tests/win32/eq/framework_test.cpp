@@ -132,9 +132,7 @@ INT_PTR RunForm(CFormDlg& form, const std::function<void(UiDriver&, HWND)>& scri
 }
 
 LRESULT Send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  DWORD_PTR result = 0;
-  ::SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_NORMAL, 5000, &result);
-  return static_cast<LRESULT>(result);
+  return SendBounded(hwnd, message, wParam, lParam);
 }
 
 TEST(FrameworkText, FloatsShowSixSignificantDigitsAndReadTheLeadingNumber) {

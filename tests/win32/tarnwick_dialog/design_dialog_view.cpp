@@ -4,14 +4,6 @@
 
 namespace {
 
-constexpr DWORD kWaitMs = 5000;
-
-LRESULT Ask(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  DWORD_PTR result = 0;
-  ::SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_NORMAL, kWaitMs, &result);
-  return static_cast<LRESULT>(result);
-}
-
 COMBOBOXINFO InfoOf(HWND combo) {
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
@@ -28,35 +20,30 @@ HWND DesignDialogView::AdapterList(int junction) const {
 }
 
 std::string DesignDialogView::Selected(HWND list) const {
-  const int index = static_cast<int>(Ask(list, CB_GETCURSEL));
+  const int index = static_cast<int>(SendBounded(list, CB_GETCURSEL));
   return index < 0 ? std::string() : ItemText(list, index);
 }
 
-int DesignDialogView::ItemCount(HWND list) const { return static_cast<int>(Ask(list, CB_GETCOUNT)); }
+int DesignDialogView::ItemCount(HWND list) const { return static_cast<int>(SendBounded(list, CB_GETCOUNT)); }
 
-std::string DesignDialogView::ItemText(HWND list, int index) const {
-  char text[256] = "";
-  if (Ask(list, CB_GETLBTEXTLEN, index) >= static_cast<LRESULT>(sizeof text)) return "?";
-  Ask(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-  return text;
-}
+std::string DesignDialogView::ItemText(HWND list, int index) const { return ComboRowText(list, index); }
 
 void DesignDialogView::OpenList(HWND list) {
   // On the arrow button: an editable list opens only there.
   const RECT button = InfoOf(list).rcButton;
   driver_.Click(list, POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2});
-  if (!WaitUntil([&] { return Ask(list, CB_GETDROPPEDSTATE) != 0; }))
+  if (!WaitUntil([&] { return SendBounded(list, CB_GETDROPPEDSTATE) != 0; }))
     ADD_FAILURE() << "the list did not open";
 }
 
 void DesignDialogView::ClickListItem(HWND list, int index) {
   HWND dropped = InfoOf(list).hwndList;
   ASSERT_TRUE(dropped);
-  Ask(dropped, LB_SETTOPINDEX, index);  // a user scrolls the item into view first
+  SendBounded(dropped, LB_SETTOPINDEX, index);  // a user scrolls the item into view first
   RECT item{};
-  Ask(dropped, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+  SendBounded(dropped, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
   driver_.Click(dropped, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-  if (!WaitUntil([&] { return Ask(list, CB_GETDROPPEDSTATE) == 0; }))
+  if (!WaitUntil([&] { return SendBounded(list, CB_GETDROPPEDSTATE) == 0; }))
     ADD_FAILURE() << "the list did not close";
   driver_.Sync();
 }

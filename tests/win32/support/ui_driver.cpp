@@ -101,6 +101,19 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   }
 }
 
+LRESULT SendBounded(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_NORMAL, kWaitMs, &result);
+  return static_cast<LRESULT>(result);
+}
+
+std::string ComboRowText(HWND combo, int row) {
+  char text[256] = "";
+  if (SendBounded(combo, CB_GETLBTEXTLEN, row) >= static_cast<LRESULT>(sizeof text)) return "?";
+  SendBounded(combo, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
 void UiDriver::Run(const std::function<void()>& openDialog, const std::function<void(UiDriver&)>& script) {
   ArmWatchdog();
 
@@ -220,8 +233,7 @@ void UiDriver::Answer(const MessageBoxSeen& box, int buttonId) {
     ADD_FAILURE() << "the message box \"" << box.text << "\" has no button " << buttonId;
     return;
   }
-  DWORD_PTR ignored = 0;
-  ::SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, kWaitMs, &ignored);
+  SendBounded(button, BM_CLICK);
   if (!WaitUntil([&] { return !::IsWindow(box.hwnd) || !::IsWindowVisible(box.hwnd); })) {
     ADD_FAILURE() << "the message box \"" << box.text << "\" did not close";
   }
@@ -295,8 +307,7 @@ void UiDriver::Type(const std::string& text) {
 
 void UiDriver::Retype(const std::string& text) {
   HWND edit = Focus();
-  DWORD_PTR ignored = 0;
-  ::SendMessageTimeoutA(edit, EM_SETSEL, 0, -1, SMTO_NORMAL, kWaitMs, &ignored);
+  SendBounded(edit, EM_SETSEL, 0, -1);
   Type(text);
 }
 

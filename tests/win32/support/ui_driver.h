@@ -76,3 +76,8 @@ class UiDriver {
 
 // Bounded wait for a condition, polled; false on timeout.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+// SendMessage from the script thread with a bounded wait: 0 when the window does not answer.
+LRESULT SendBounded(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+// The text of one row of a combo box's list, "?" when it is too long to read.
+std::string ComboRowText(HWND combo, int row);

@@ -1,10 +1,6 @@
 #include "eq_dialog_view.h"
 
-int EqDialogView::FaderPos(int band) const {
-  DWORD_PTR pos = 0;
-  ::SendMessageTimeoutA(Fader(band), TBM_GETPOS, 0, 0, SMTO_NORMAL, 5000, &pos);
-  return static_cast<int>(pos);
-}
+int EqDialogView::FaderPos(int band) const { return static_cast<int>(SendBounded(Fader(band), TBM_GETPOS)); }
 
 std::string EqDialogView::EditText(int band) const { return driver_.Text(Edit(band)); }
 
@@ -20,16 +16,13 @@ int EqDialogView::FocusedEditBand() const {
 
 RECT EqDialogView::ThumbRect(int band) const {
   RECT r{};
-  DWORD_PTR ignored = 0;
-  ::SendMessageTimeoutA(Fader(band), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&r), SMTO_NORMAL, 5000, &ignored);
+  SendBounded(Fader(band), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&r));
   return r;
 }
 
 RECT EqDialogView::ChannelRect(int band) const {
   RECT r{};
-  DWORD_PTR ignored = 0;
-  ::SendMessageTimeoutA(Fader(band), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&r), SMTO_NORMAL, 5000,
-                        &ignored);
+  SendBounded(Fader(band), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&r));
   return r;
 }
 
