@@ -9,7 +9,7 @@ command -v i686-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-i686)
 command -v Xvfb >/dev/null || need+=(xvfb)
 command -v clang++ >/dev/null || need+=(clang)
 dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine wine32:i386)
-for pkg in googletest libgtest-dev libbenchmark-dev libclang-rt-14-dev x11-utils; do
+for pkg in googletest libgtest-dev libbenchmark-dev libclang-rt-14-dev x11-utils x11-apps imagemagick fonts-wine; do
   dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
 done
 
