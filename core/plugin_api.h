@@ -73,8 +73,10 @@ struct CsEdge;
   X(CI_GetCompPosition3fv, CI_GetCompPosition3fv, int, (int c, float* out), 8, kInAll)           \
   X(CI_GetCompAngles3fv, CI_GetCompAngles3fv, int, (int c, float* out), 8, kInAll)
 
-// Exports added by later layers; listed here so the host resolves them when they exist.
-#define PLUGIN_OPTIONAL_EXPORT_LIST(X)                                                           \
+// Exports declared by the layer that implements them (level engine, outline, dialogs, Brenlowe's
+// four-seat evaluation), because their argument list differs by deliverable or they are window
+// code; listed here so that the host resolves them like the others.
+#define PLUGIN_LAYER_EXPORT_LIST(X)                                                           \
   X(IP_ShowDialog, IP_ShowDialog, int, (int i), 4, kInAll)                                       \
   X(CI_GetCompSPL1m, CI_GetCompSPL1m, int, (int box, int band, float* out), 12, kInAll)          \
   X(CI_GetHornLPi, CI_GetHornLPi, int,                                                           \

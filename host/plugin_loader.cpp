@@ -7,21 +7,11 @@
 const std::vector<ExportInfo>& KnownExports() {
   static const std::vector<ExportInfo> table = [] {
     std::vector<ExportInfo> rows;
-#define PLUGIN_INFO_ROW(optionalFlag)                                                         \
-  [&](const char* member, const char* name, bool isFloat, int bytes, unsigned where) {       \
-    rows.push_back({member, name, bytes, where, isFloat, optionalFlag});                     \
-  }
-    auto required = PLUGIN_INFO_ROW(false);
-    auto optional = PLUGIN_INFO_ROW(true);
+#define PLUGIN_INFO_ROW(member, name, result, params, bytes, where) \
+  rows.push_back({#member, #name, bytes, where, std::is_floating_point<result>::value});
+    PLUGIN_EXPORT_LIST(PLUGIN_INFO_ROW)
+    PLUGIN_LAYER_EXPORT_LIST(PLUGIN_INFO_ROW)
 #undef PLUGIN_INFO_ROW
-#define PLUGIN_REQUIRED_ROW(member, name, result, params, bytes, where) \
-  required(#member, #name, std::is_floating_point<result>::value, bytes, where);
-#define PLUGIN_OPTIONAL_ROW(member, name, result, params, bytes, where) \
-  optional(#member, #name, std::is_floating_point<result>::value, bytes, where);
-    PLUGIN_EXPORT_LIST(PLUGIN_REQUIRED_ROW)
-    PLUGIN_OPTIONAL_EXPORT_LIST(PLUGIN_OPTIONAL_ROW)
-#undef PLUGIN_REQUIRED_ROW
-#undef PLUGIN_OPTIONAL_ROW
     return rows;
   }();
   return table;
@@ -60,25 +50,21 @@ bool LoadedPlugin::Load(const std::string& path) {
     return false;
   }
   deliverable_ = DeliverableFromPath(path);
-  auto resolve = [&](auto& pointer, const char* name, unsigned where, bool optional) {
+  auto resolve = [&](auto& pointer, const char* name, unsigned where) {
     pointer = reinterpret_cast<std::remove_reference_t<decltype(pointer)>>(
         reinterpret_cast<void*>(GetProcAddress(module_, name)));
-    if (!pointer && !optional && (where & deliverable_)) missing.push_back(name);
+    if (!pointer && (where & deliverable_)) missing.push_back(name);
   };
   // A member whose deliverables exclude this DLL stays null even if the name exists
   // (Pirrowan's CI_GetHornLPi has another argument list than Tarnwick's).
   auto keepFor = [&](auto& pointer, unsigned where) {
     if (!(where & deliverable_)) pointer = nullptr;
   };
-#define PLUGIN_RESOLVE_REQUIRED(member, name, result, params, bytes, where) \
-  resolve(fn.member, #name, where, false);                                  \
+#define PLUGIN_RESOLVE(member, name, result, params, bytes, where) \
+  resolve(fn.member, #name, where);                                \
   keepFor(fn.member, where);
-#define PLUGIN_RESOLVE_OPTIONAL(member, name, result, params, bytes, where) \
-  resolve(fn.member, #name, where, true);                                   \
-  keepFor(fn.member, where);
-  PLUGIN_EXPORT_LIST(PLUGIN_RESOLVE_REQUIRED)
-  PLUGIN_OPTIONAL_EXPORT_LIST(PLUGIN_RESOLVE_OPTIONAL)
-#undef PLUGIN_RESOLVE_REQUIRED
-#undef PLUGIN_RESOLVE_OPTIONAL
+  PLUGIN_EXPORT_LIST(PLUGIN_RESOLVE)
+  PLUGIN_LAYER_EXPORT_LIST(PLUGIN_RESOLVE)
+#undef PLUGIN_RESOLVE
   return true;
 }

@@ -12,7 +12,7 @@ struct PluginExports {
 #define PLUGIN_POINTER_MEMBER(member, name, result, params, bytes, where) \
   result(PLUGIN_CALL* member) params = nullptr;
   PLUGIN_EXPORT_LIST(PLUGIN_POINTER_MEMBER)
-  PLUGIN_OPTIONAL_EXPORT_LIST(PLUGIN_POINTER_MEMBER)
+  PLUGIN_LAYER_EXPORT_LIST(PLUGIN_POINTER_MEMBER)
 #undef PLUGIN_POINTER_MEMBER
 };
 
@@ -23,7 +23,6 @@ struct ExportInfo {
   int argumentBytes;
   unsigned deliverables;
   bool returnsFloat;
-  bool optional;  // provided by a later layer; absent is not an error yet
 };
 const std::vector<ExportInfo>& KnownExports();
 
