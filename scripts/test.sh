@@ -37,18 +37,21 @@ run_step fuzz bash tests/fuzz/run_fuzz.sh "${FUZZ_RUNS:-30000}" 1 && passed=$((p
 
 echo "== benchmark, briefly (figures in docs/performance.md come from the release builds)"
 run_step bench build/native/tests/bench/bench_tarnwick --benchmark_filter=Response \
-  --benchmark_min_time=0.01 && passed=$((passed + 1)) && tail -n 4 /tmp/plugins-bench.log
+  --benchmark_min_time=0.01 && passed=$((passed + 1)) && tail -n 3 /tmp/plugins-bench.log
 
 echo "== win32 build and tests under Wine"
 if run_step win32-configure cmake --preset win32 && run_step win32-build cmake --build --preset win32; then
   start_display
   start_wine
   trap stop_services EXIT
-  ctest --preset win32 2>&1 | tee /tmp/plugins-win32-ctest.log | tail -n 4
+  # On a machine whose kernel runs 32-bit programs only through the user-mode emulator, Wine's
+  # own desktop process now and then dies under it and takes a test program with it: a program
+  # that failed is run again, up to three times in all.
+  ctest --preset win32 --repeat until-pass:3 2>&1 | tee /tmp/plugins-win32-ctest.log | tail -n 4
   tally /tmp/plugins-win32-ctest.log
   echo "== timing loop of the Windows build, briefly"
-  run_step timing bash -c "cd out/win32 && wine timing_tarnwick.exe" && passed=$((passed + 1)) \
-    && cat /tmp/plugins-timing.log
+  run_step timing bash -c "cd out/win32 && wine timing_tarnwick.exe brief" \
+    && passed=$((passed + 1)) && cat /tmp/plugins-timing.log
 fi
 
 echo

@@ -1,6 +1,7 @@
 # Sourced by the scripts: a quiet Wine with one persistent server and an Xvfb display.
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No debugger: a crashing helper process must end, not wait for one.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 start_display() {
   if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     export DISPLAY=:97
