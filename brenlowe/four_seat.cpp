@@ -60,9 +60,9 @@ bool HighGroupFits(int32_t storedBoxes, int band) {
 }
 }  // namespace
 
-bool EvaluateBandAtSeat(ResponseMode mode, int seat, float* level) {
+bool EvaluateBandAtSeat(GroupEvaluation evaluate, int seat, float* level) {
   if (!BuildBandGroupAtSeat(frBand, seat, bandGroup)) return false;
-  EvaluateGroup(bandGroup, mode, level);
+  evaluate(bandGroup, level);
   return true;
 }
 
@@ -102,7 +102,7 @@ PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompFR1(int first, float* level, float*, flo
   const int group = LineArrayGroupOfBand(frBand);
   if (group == 2 && !HighGroupFits(StoredBoxCount(*CurrentSlot), frBand)) return -1;
   float levels[kBandCount] = {};
-  if (!EvaluateBandAtSeat(ResponseMode::kEngine, 0, levels)) return -1;
+  if (!EvaluateBandAtSeat(EvaluateGroup, 0, levels)) return -1;
   level[frBand] = levels[frBand];
   // Point 0 of box 1's nine-point set in the mid group; no arrival time for the others.
   *time = group == 1 ? bandGroup.singleTime[0] : 0.0f;
@@ -113,7 +113,7 @@ PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompFR4(int first, float* level4, float*, fl
   if (!CanEvaluateCurrentSlot(first) || !level4 || !IsBandIndex(frBand)) return -1;
   float levels[kSeats][kBandCount] = {};
   for (int s = 0; s < kSeats; ++s) {
-    if (!EvaluateBandAtSeat(ResponseMode::kEngine, s, levels[s])) return -1;
+    if (!EvaluateBandAtSeat(EvaluateGroup, s, levels[s])) return -1;
   }
   for (int s = 0; s < kSeats; ++s) level4[kBandCount * s + frBand] = levels[s][frBand];
   return 0;

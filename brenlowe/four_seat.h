@@ -8,11 +8,11 @@ PLUGIN_EXPORT int PLUGIN_CALL CI_Set4SeatPosition(const float* p0, const float* 
 PLUGIN_EXPORT int PLUGIN_CALL CI_Set4SeatAngles(const float* a0, const float* a1, const float* a2,
                                                 const float* a3);
 PLUGIN_EXPORT float PLUGIN_CALL CI_GetCompDist4pos(int comp, int seat);
-PLUGIN_EXPORT RESPONSE_ENTRY int PLUGIN_CALL CI_GetCompFR1(int first, float* level, float* phase,
+PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompFR1(int first, float* level, float* phase,
                                                           float* time);
-PLUGIN_EXPORT RESPONSE_ENTRY int PLUGIN_CALL CI_GetCompFR4(int first, float* level4, float* phase,
+PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompFR4(int first, float* level4, float* phase,
                                                           float* time4, int unused);
 
-// The band frBand at one seat with the chosen evaluation, into level[frBand]; for the tests.
-// false when frBand or the seat lies outside the tables.
-bool EvaluateBandAtSeat(ResponseMode mode, int seat, float* level);
+// The band frBand at one seat, its group added up by evaluate, into level[frBand]; false when
+// frBand or the seat lies outside the tables.
+bool EvaluateBandAtSeat(GroupEvaluation evaluate, int seat, float* level);

@@ -19,10 +19,10 @@ const float* SourcePoint(int group, int box, int k) {
   return slot.sourcePos18[18 * box + k];
 }
 
-SeatDirection DirectionOfSeat(int box, const float* seat, bool fastTrig) {
+SeatDirection DirectionOfSeat(int box, const float* seat) {
   const ComponentSlot& slot = *CurrentSlot;
   const int middle = 9 * box + kMiddlePoint;
-  return DirectionInBoxFrame(slot.sourcePos9[middle], slot.sourceAngles[middle], seat, fastTrig);
+  return DirectionInBoxFrame(slot.sourcePos9[middle], slot.sourceAngles[middle], seat);
 }
 
 float AttenuationRef(int box) {
@@ -40,8 +40,8 @@ double ExactDelayOf(int box) { return CurrentSlot->settings[design::kDelay + box
 bool IsBoxOfArray(int box) { return box >= 0 && box < BoundedBoxCount(*CurrentSlot); }
 }  // namespace
 
-void BoxReferenceLevels(int box, const float* seat, bool fastTrig, float* ref) {
-  const SeatDirection direction = DirectionOfSeat(box, seat, fastTrig);
+void BoxReferenceLevels(int box, const float* seat, float* ref) {
+  const SeatDirection direction = DirectionOfSeat(box, seat);
   const float attRef = AttenuationRef(box);
   const int code = ModelCodeOf(box);
   for (int band = 0; band < kBandCount; ++band)
@@ -51,20 +51,20 @@ void BoxReferenceLevels(int box, const float* seat, bool fastTrig, float* ref) {
 int GetBoxReferenceLevelForSeat(int box, float* ref, int seat) {
   if (!CurrentSlot || !ref || !IsBoxOfArray(box)) return -1;
   if (seat < 0 || seat >= kSeats || !IsBandIndex(frBand)) return -1;
-  const SeatDirection direction = DirectionOfSeat(box, CurrentSlot->seatPosition[seat], false);
+  const SeatDirection direction = DirectionOfSeat(box, CurrentSlot->seatPosition[seat]);
   ref[frBand] = GetDirectivity(ModelCodeOf(box), frBand, direction.polar, direction.azimuth) +
                 AttenuationRef(box);
   return 0;
 }
 
-int ComputeResponse(ResponseMode mode, float* level, float* phase, float* time) {
+int ComputeResponse(GroupEvaluation evaluate, float* level, float* phase, float* time) {
   LineArraySeat array = CurrentLineArray(SourcePoint, false);
   for (int b = 0; b < array.boxCount; ++b) {
     array.delay[b] = DelayOf(b);
     array.exactDelay[b] = ExactDelayOf(b);
   }
   // The phase of every band is reported as 0, as the other plug-ins of the family do.
-  const ResponseGroup* groups = EvaluateLineArray(array, mode, level, phase);
+  const ResponseGroup* groups = EvaluateLineArray(array, evaluate, level, phase);
   if (!groups) return -1;
   // Point 0 of box 1's nine-point set.
   *time = groups[1].singleTime[0];
@@ -89,7 +89,7 @@ bool BuildBandGroupAtSeat(int band, int seat, ResponseGroup& group) {
       const int i = b * layout.perBox + k;
       const float* point = SourcePoint(g, b, k);
       const float d = GetPointDistance(point, seatPoint);
-      float level = LevelBeforeBoxTerms(atOneMetre, band, d, excessAir);
+      float level = LevelBeforeBoxTerms(atOneMetre, band, d, SpreadingTerm(d), excessAir);
       GroupedBandLevel(g, b + 1, band, &level, ref);
       group.LevelAt(0, i) = level;
       SetArrivalTimes(group, i, d, ExactDistance(point, seatPoint), DelayOf(b), ExactDelayOf(b),

@@ -33,19 +33,19 @@ void SetSeat(ComponentSlot& slot, double x, double y, double z) {
 }
 
 // Adds w(k) x 10^((L - L0) / 10) for the current seat (nothing for the probe straight behind).
-void AddProbe(ResponseMode mode, int k, const float* onAxis, double* sum) {
+void AddProbe(ResponseAtSeat response, int k, const float* onAxis, double* sum) {
   const double w = ProbeWeight(k);
   if (w == 0.0) return;
   float level[kBandCount] = {};
   float phase[kBandCount];
   float time = 0.0f;
-  ComputeResponse(mode, level, phase, &time);
+  response(level, phase, &time);
   for (int b = 0; b < kBandCount; ++b)
     sum[b] += w * std::pow(10.0, (static_cast<double>(level[b]) - onAxis[b]) / 10.0);
 }
 }  // namespace
 
-void ComputeDirectivityIndexInto(ResponseMode mode, float* table) {
+void ProbeDirectivityIndex(ResponseAtSeat response, float* table) {
   ComponentSlot* slot = CurrentSlot;
   if (!slot) return;
   std::memset(slot->arrayPosition, 0, sizeof slot->arrayPosition);
@@ -58,23 +58,21 @@ void ComputeDirectivityIndexInto(ResponseMode mode, float* table) {
   float onAxis[kBandCount] = {};
   float phase[kBandCount];
   float time = 0.0f;
-  if (evaluable) ComputeResponse(mode, onAxis, phase, &time);
+  if (evaluable) response(onAxis, phase, &time);
 
   double sum[kBandCount] = {};
   for (int k = kFirstProbe; k <= kLastProbe; k += 2) {
     const double a = k * kProbeStep;
     SetSeat(*slot, kProbeRadius * std::sin(a), -kProbeRadius * std::cos(a), 0.0);
-    if (evaluable) AddProbe(mode, k, onAxis, sum);
+    if (evaluable) AddProbe(response, k, onAxis, sum);
   }
   for (int k = kFirstProbe; k <= kLastProbe; k += 2) {
     const double a = k * kProbeStep;
     SetSeat(*slot, 0.0, -kProbeRadius * std::cos(a), kProbeRadius * std::sin(a));
-    if (evaluable) AddProbe(mode, k, onAxis, sum);
+    if (evaluable) AddProbe(response, k, onAxis, sum);
   }
   for (int b = 0; b < kBandCount; ++b)
     table[b] = sum[b] > 0.0 ? static_cast<float>(-10.0 * std::log10(sum[b])) : 0.0f;
 }
 
-void ComputeDirectivityIndex() {
-  ComputeDirectivityIndexInto(ResponseMode::kEngine, DirectivityIndexTable);
-}
+void ComputeDirectivityIndex() { ProbeDirectivityIndex(EngineResponse, DirectivityIndexTable); }

@@ -8,7 +8,11 @@
 // origin with zero angles (geometry rebuilt there), seat 0's angles zero and seat 0 at the last
 // probe point of the vertical circle, (0, -49.24039, -8.6824007). Does nothing without a
 // current slot; a design without boxes gets an index of 0 dB.
-RESPONSE_ENTRY void ComputeDirectivityIndex();
+PLUGIN_ALIGN_STACK void ComputeDirectivityIndex();
 
-// The same probe with a chosen evaluation of the response, into table[21].
-RESPONSE_ENTRY void ComputeDirectivityIndexInto(ResponseMode mode, float* table);
+// The response at seat 0 of the current slot, as ComputeResponse gives it.
+using ResponseAtSeat = int (*)(float* level, float* phase, float* time);
+
+// The same probe with response evaluating each seat, into table[21]; ComputeDirectivityIndex
+// is ProbeDirectivityIndex(EngineResponse, DirectivityIndexTable).
+void ProbeDirectivityIndex(ResponseAtSeat response, float* table);

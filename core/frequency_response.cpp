@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "frequency_response_fast_math.h"
 #include "registry.h"
 
 namespace {
@@ -28,26 +27,11 @@ bool StartGroup(ResponseGroup& group, int firstBand, int bandCount, int count) {
   return fits;
 }
 
-void EvaluateGroup(const ResponseGroup& group, ResponseMode mode, float* level) {
+void EvaluateGroup(const ResponseGroup& group, float* level) {
   double powerSum[kBandCount] = {};
   double crossSum[kBandCount] = {};
-  switch (mode) {
-    case ResponseMode::kEngine:
-      SumGroupEngine(group, powerSum, crossSum);
-      break;
-    case ResponseMode::kSinglePrecision:
-      SumGroupSinglePrecision(group, powerSum, crossSum);
-      break;
-    case ResponseMode::kDoublePrecision:
-      SumGroupDoublePrecision(group, powerSum, crossSum);
-      break;
-  }
+  SumGroupEngine(group, powerSum, crossSum);
   for (int k = 0; k < group.bandCount; ++k) {
-    if (mode == ResponseMode::kSinglePrecision) {
-      const float total = static_cast<float>(powerSum[k]) + 2.0f * static_cast<float>(crossSum[k]);
-      level[group.firstBand + k] = 10.0f * std::log10(total);
-      continue;
-    }
     double total = powerSum[k] + 2.0 * crossSum[k];
     if (total < kSilentTotal) total = kSilentTotal;  // NaN stays NaN
     level[group.firstBand + k] = static_cast<float>(10.0 * std::log10(total));
@@ -68,25 +52,15 @@ double ExactDistance(const float* a, const float* b) {
 }
 
 SeatDirection DirectionInBoxFrame(const float* boxPoint, const float* boxAngles,
-                                  const float* seat, bool fastTrig) {
+                                  const float* seat) {
   const float dx = seat[0] - boxPoint[0];
   const float dy = seat[1] - boxPoint[1];
   const float dz = seat[2] - boxPoint[2];
   float s[3];
   float c[3];
-  if (fastTrig) {
-    const Float4 angles{{boxAngles[0], boxAngles[1], boxAngles[2], 0.0f}};
-    const Float4 sines = FastSin4(angles);
-    const Float4 cosines = FastCos4(angles);
-    for (int k = 0; k < 3; ++k) {
-      s[k] = sines.v[k];
-      c[k] = cosines.v[k];
-    }
-  } else {
-    for (int k = 0; k < 3; ++k) {
-      s[k] = std::sin(boxAngles[k]);
-      c[k] = std::cos(boxAngles[k]);
-    }
+  for (int k = 0; k < 3; ++k) {
+    s[k] = std::sin(boxAngles[k]);
+    c[k] = std::cos(boxAngles[k]);
   }
   // Undo turn, tilt and roll in that order.
   const float x1 = c[0] * dx + s[0] * dy;
@@ -113,7 +87,7 @@ SeatDirection DirectionInBoxFrame(const float* boxPoint, const float* boxAngles,
 
 int GetBoxReferenceLevels(int box, float* ref) {
   if (!CurrentSlot || !ref || box < 0 || box >= BoundedBoxCount(*CurrentSlot)) return -1;
-  BoxReferenceLevels(box, CurrentSlot->seatPosition[0], false, ref);
+  BoxReferenceLevels(box, CurrentSlot->seatPosition[0], ref);
   return 0;
 }
 
@@ -123,8 +97,12 @@ bool CanEvaluateCurrentSlot(int first) {
   return CurrentSlot && first == 1 && BoundedBoxCount(*CurrentSlot) > 0;
 }
 
-PLUGIN_EXPORT RESPONSE_ENTRY int PLUGIN_CALL CI_GetCompFR(int first, float* level, float* phase,
+PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompFR(int first, float* level, float* phase,
                                                          float* time) {
   if (!CanEvaluateCurrentSlot(first) || !level || !phase || !time) return -1;
-  return ComputeResponse(ResponseMode::kEngine, level, phase, time);
+  return EngineResponse(level, phase, time);
+}
+
+int EngineResponse(float* level, float* phase, float* time) {
+  return ComputeResponse(EvaluateGroup, level, phase, time);
 }

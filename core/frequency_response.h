@@ -7,30 +7,8 @@
 #include "plugin_api.h"
 #include "product_config.h"
 
-// Entry points into the response computation realign the stack themselves: a 32-bit Windows
-// caller guarantees only 4-byte alignment, and the computation keeps 16-byte vectors.
-#if defined(__i386__) && (defined(__GNUC__) || defined(__clang__))
-#define RESPONSE_ENTRY __attribute__((force_align_arg_pointer))
-#else
-#define RESPONSE_ENTRY
-#endif
-
-PLUGIN_EXPORT RESPONSE_ENTRY int PLUGIN_CALL CI_GetCompFR(int first, float* level, float* phase,
+PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompFR(int first, float* level, float* phase,
                                                          float* time);
-
-// How a response is evaluated.
-enum class ResponseMode {
-  // What the exports use: trigonometry per sub-source instead of per pair, accurate sine,
-  // cosine and power, arrival times in double precision, sums in double precision.
-  kEngine,
-  // Single-precision arithmetic throughout, with the four-lane approximations FastSin4,
-  // FastCos4 and FastPow4 for every pair and band and arrival-time differences of
-  // single-precision times. Kept as the measure of the engine's speed.
-  kSinglePrecision,
-  // Everything after the band levels in double precision with the standard functions, one
-  // pair at a time: the measure of the engine's accuracy.
-  kDoublePrecision,
-};
 
 // Sub-sources one band group can hold: up to 18 per box.
 constexpr int kMaxGroupSources = product::kMaxBoxes * 18;
@@ -57,14 +35,16 @@ struct ResponseGroup {
 // false (group left empty) when the group would not fit.
 bool StartGroup(ResponseGroup& group, int firstBand, int bandCount, int count);
 
-// Writes level[firstBand + k] = 10 log10(S + 2 C) for every band of the group.
-void EvaluateGroup(const ResponseGroup& group, ResponseMode mode, float* level);
+// How the levels of a band group are added up: writes level[firstBand + k] = 10 log10(S + 2 C)
+// for every band of the group. The exports use EvaluateGroup; the tests and benchmarks hand
+// other evaluations of the same sums to the same band levels.
+using GroupEvaluation = void (*)(const ResponseGroup& group, float* level);
 
-// The three ways of adding up a group, each writing the group's power sums S and cross sums C
-// per band row (S + 2 C is the band's total).
+// The engine's evaluation (a band total that is not positive is reported at -300 dB).
+void EvaluateGroup(const ResponseGroup& group, float* level);
+
+// The engine's power sums S and cross sums C per band row of a group (S + 2 C is the total).
 void SumGroupEngine(const ResponseGroup& group, double* powerSum, double* crossSum);
-void SumGroupSinglePrecision(const ResponseGroup& group, double* powerSum, double* crossSum);
-void SumGroupDoublePrecision(const ResponseGroup& group, double* powerSum, double* crossSum);
 
 // Angular frequency of a band: 2 pi f with 2 pi and the product in single precision.
 float BandAngularFrequency(int band);
@@ -75,24 +55,27 @@ float SpreadingTerm(float distance);
 double ExactDistance(const float* a, const float* b);
 
 // Direction of the seat in a box's own frame (axis along -Y): polar in [0, pi], azimuth in
-// [0, 2 pi), radians. fastTrig takes the box angles' sines and cosines from FastSin4 and
-// FastCos4; otherwise from the standard functions.
+// [0, 2 pi), radians.
 struct SeatDirection {
   float polar;
   float azimuth;
 };
 SeatDirection DirectionInBoxFrame(const float* boxPoint, const float* boxAngles,
-                                  const float* seat, bool fastTrig);
+                                  const float* seat);
 
 // What each deliverable supplies: its response at seat 0 of the current slot (which exists and
 // holds at least one box): level[21], phase[21] and the arrival time, as CI_GetCompFR reports
-// them. Returns 0, or -1 when the slot's data cannot be evaluated.
-int ComputeResponse(ResponseMode mode, float* level, float* phase, float* time);
+// them, with each band group added up by evaluate. Returns 0, or -1 when the slot's data cannot
+// be evaluated.
+int ComputeResponse(GroupEvaluation evaluate, float* level, float* phase, float* time);
+
+// ComputeResponse with the engine's evaluation: what CI_GetCompFR reports.
+int EngineResponse(float* level, float* phase, float* time);
 
 // What each deliverable supplies: the 21-band reference levels of box (0-based, of the current
 // slot's array) toward seat: the direction of the seat in the box's frame through the
 // directivity lookup, with the box's gain or attenuation.
-void BoxReferenceLevels(int box, const float* seat, bool fastTrig, float* ref);
+void BoxReferenceLevels(int box, const float* seat, float* ref);
 
 // BoxReferenceLevels toward seat 0 (box counts from 0); -1 without a current slot or for a box
 // outside the array.

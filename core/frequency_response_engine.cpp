@@ -10,29 +10,43 @@
 // products factor out of the sum over j, leaving four running sums of (1/dt) x {V, U, Z, W}.
 //
 // That form loses accuracy where dt is small (it subtracts nearly equal products): pairs whose
-// phase difference K w dt stays below 1 radian in every band of the group are taken out of it
+// phase difference K w dt stays below kNearPhase in every band of the group are taken out of it
 // and evaluated from dt directly with the power series of X, in double precision.
+//
+// The far pairs go to one of two kernels (frequency_response_pairs.h), SSE2 or AVX2 with FMA, as
+// simd_path.h chooses; everything else here is SSE2.
 #include <emmintrin.h>
 
 #include <cmath>
 
 #include "frequency_response.h"
+#include "frequency_response_pairs.h"
 #include "level_tables.h"
+#include "simd_path.h"
 
 namespace {
 constexpr double kSameTime = 1e-9;
 // Padding entries behind the last sub-source: far from every real one, and silent.
 constexpr double kPaddingTime = 1e30;
+// Pairs whose phase difference K w dt stays below this in every band of the group (radians)
+// are evaluated directly. Above it the separated form's rounding (a few units of 1e-7 of
+// p_a p_j over w dt) stays far below what the band's total can notice even in its lowest band.
+constexpr double kNearPhase = 0.25;
 // Terms of the power series of X in (w dt)^2: enough for 1e-9 when K w dt <= 1.
 constexpr int kSeriesTerms = 7;
 
-alignas(16) float amplitude[kMaxGroupLevels];
-alignas(16) float upperSin[kMaxGroupLevels];
-alignas(16) float upperCos[kMaxGroupLevels];
-alignas(16) float lowerSin[kMaxGroupLevels];
-alignas(16) float lowerCos[kMaxGroupLevels];
-alignas(16) double relativeTime[kMaxGroupSources + 4];
-alignas(16) float inverseGap[kMaxGroupSources + 4];
+// The engine's rows: one entry per sub-source, padded to a whole block of eight lanes.
+constexpr int kRowCapacity = kMaxGroupSources + kPairLanePadding;
+constexpr int kTableCapacity = kBandCount * kRowCapacity;
+alignas(32) float amplitude[kTableCapacity];
+alignas(32) float upperSin[kTableCapacity];
+alignas(32) float upperCos[kTableCapacity];
+alignas(32) float lowerSin[kTableCapacity];
+alignas(32) float lowerCos[kTableCapacity];
+alignas(32) double relativeTime[kRowCapacity];
+alignas(32) float inverseGap[kRowCapacity];
+int nearList[kRowCapacity];
+FarPairSums farPairSums;
 
 // 10^(L/20) to within a few units in the last place: 2^y by a degree-7 polynomial on the
 // fraction and the integer part put into the exponent field.
@@ -104,12 +118,6 @@ __m128 ExistingLanes(int i, int count) {
   return _mm_castsi128_ps(_mm_cmplt_epi32(lane, _mm_set1_epi32(count)));
 }
 
-float HorizontalSum(__m128 v) {
-  alignas(16) float lanes[4];
-  _mm_store_ps(lanes, v);
-  return (lanes[0] + lanes[1]) + (lanes[2] + lanes[3]);
-}
-
 struct GroupConstants {
   double omega[kBandCount];
   double seriesCoefficient[kSeriesTerms];  // of (w dt)^(2n)
@@ -133,23 +141,29 @@ GroupConstants ConstantsOf(const ResponseGroup& g) {
     kPower *= kHi * kHi;
     factorial *= (2.0 * n + 2.0) * (2.0 * n + 3.0);
   }
-  c.nearLimit = highest > 0.0 ? static_cast<float>(1.0 / (kHi * highest)) : 0.0f;
+  c.nearLimit = highest > 0.0 ? static_cast<float>(kNearPhase / (kHi * highest)) : 0.0f;
   return c;
 }
 
-void PrepareSubSources(const ResponseGroup& g, const GroupConstants& c, double* powerSum) {
+// Entries per row of the engine's tables for a group of count sub-sources.
+int RowStride(int count) { return (count + kPairLanePadding - 1) & ~(kPairLanePadding - 1); }
+
+void PrepareSubSources(const ResponseGroup& g, const GroupConstants& c, int stride,
+                       double* powerSum) {
   const double origin = g.time[0];
-  for (int i = 0; i < g.stride; ++i)
+  for (int i = 0; i < stride; ++i)
     relativeTime[i] = i < g.count ? g.time[i] - origin : kPaddingTime;
   const double kHi = K_HI;
   for (int k = 0; k < g.bandCount; ++k) {
-    const int row = k * g.stride;
+    const int row = k * stride;
     const __m128d upperOmega = _mm_set1_pd(c.omega[k] * kHi);
     const __m128d lowerOmega = _mm_set1_pd(c.omega[k] / kHi);
     double power = 0.0;
-    for (int i = 0; i < g.stride; i += 4) {
+    for (int i = 0; i < stride; i += 4) {
       const __m128 exists = ExistingLanes(i, g.count);
-      const __m128 level = _mm_and_ps(exists, _mm_load_ps(&g.level[row + i]));
+      // The group's own rows end at its stride; the lanes beyond are silent padding.
+      const __m128 level =
+          i < g.stride ? _mm_and_ps(exists, _mm_load_ps(&g.level[k * g.stride + i])) : _mm_setzero_ps();
       const __m128 p = _mm_and_ps(exists, AmplitudeOfLevel(level));
       _mm_store_ps(&amplitude[row + i], p);
       alignas(16) float lanes[4];
@@ -171,69 +185,22 @@ void PrepareSubSources(const ResponseGroup& g, const GroupConstants& c, double* 
   }
 }
 
-// Pairs (a, j + lane) flagged in nearMask, evaluated from dt with the power series.
-void AddNearPairs(const ResponseGroup& g, const GroupConstants& c, int a, int j, int nearMask,
-                  double* nearSum) {
-  for (int lane = 0; lane < 4; ++lane) {
-    if (!(nearMask & (1 << lane))) continue;
-    const int other = j + lane;
-    const double dt = relativeTime[a] - relativeTime[other];
-    const bool sameTime = -kSameTime < dt && dt < kSameTime;
-    for (int k = 0; k < g.bandCount; ++k) {
-      double factor = 1.0;
-      if (!sameTime) {
-        const double x = c.omega[k] * dt;
-        const double y = x * x;
-        factor = c.seriesCoefficient[kSeriesTerms - 1];
-        for (int n = kSeriesTerms - 2; n >= 0; --n) factor = factor * y + c.seriesCoefficient[n];
-      }
-      const int row = k * g.stride;
-      nearSum[k] += static_cast<double>(amplitude[row + a]) * amplitude[row + other] * factor;
-    }
-  }
-}
-
-// 1/dt of the pairs (a, j) for j from the lane block holding a + 1 to the end of the rows,
-// 0 for j <= a and for near pairs, which are added to nearSum instead.
-void PrepareGaps(const ResponseGroup& g, const GroupConstants& c, int a, int firstBlock,
+// The pair (a, other), evaluated from dt with the power series of X.
+void AddNearPair(const ResponseGroup& g, const GroupConstants& c, int stride, int a, int other,
                  double* nearSum) {
-  const __m128d ta = _mm_set1_pd(relativeTime[a]);
-  const __m128 limit = _mm_set1_ps(c.nearLimit);
-  const __m128 magnitudeMask = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
-  const __m128 ones = _mm_set1_ps(1.0f);
-  for (int j = firstBlock; j < g.stride; j += 4) {
-    const __m128d d01 = _mm_sub_pd(ta, _mm_load_pd(&relativeTime[j]));
-    const __m128d d23 = _mm_sub_pd(ta, _mm_load_pd(&relativeTime[j + 2]));
-    const __m128 dt = _mm_movelh_ps(_mm_cvtpd_ps(d01), _mm_cvtpd_ps(d23));
-    const __m128i lane = _mm_add_epi32(_mm_set1_epi32(j), _mm_set_epi32(3, 2, 1, 0));
-    const __m128 after = _mm_castsi128_ps(_mm_cmpgt_epi32(lane, _mm_set1_epi32(a)));
-    const __m128 near = _mm_and_ps(after, _mm_cmplt_ps(_mm_and_ps(dt, magnitudeMask), limit));
-    const __m128 far = _mm_andnot_ps(near, after);
-    _mm_store_ps(&inverseGap[j], _mm_and_ps(far, _mm_div_ps(ones, dt)));
-    const int nearMask = _mm_movemask_ps(near);
-    if (nearMask) AddNearPairs(g, c, a, j, nearMask, nearSum);
+  const double dt = relativeTime[a] - relativeTime[other];
+  const bool sameTime = -kSameTime < dt && dt < kSameTime;
+  for (int k = 0; k < g.bandCount; ++k) {
+    double factor = 1.0;
+    if (!sameTime) {
+      const double x = c.omega[k] * dt;
+      const double y = x * x;
+      factor = c.seriesCoefficient[kSeriesTerms - 1];
+      for (int n = kSeriesTerms - 2; n >= 0; --n) factor = factor * y + c.seriesCoefficient[n];
+    }
+    const int row = k * stride;
+    nearSum[k] += static_cast<double>(amplitude[row + a]) * amplitude[row + other] * factor;
   }
-}
-
-// Sum over the prepared j of p_a p_j (sin(K w dt) - sin(w dt / K)) / dt in band row k.
-double FarPairSum(const ResponseGroup& g, int a, int firstBlock, int k) {
-  const int row = k * g.stride;
-  __m128 sumV = _mm_setzero_ps();
-  __m128 sumU = _mm_setzero_ps();
-  __m128 sumZ = _mm_setzero_ps();
-  __m128 sumW = _mm_setzero_ps();
-  for (int j = firstBlock; j < g.stride; j += 4) {
-    const __m128 inv = _mm_load_ps(&inverseGap[j]);
-    sumV = _mm_add_ps(sumV, _mm_mul_ps(inv, _mm_load_ps(&upperCos[row + j])));
-    sumU = _mm_add_ps(sumU, _mm_mul_ps(inv, _mm_load_ps(&upperSin[row + j])));
-    sumZ = _mm_add_ps(sumZ, _mm_mul_ps(inv, _mm_load_ps(&lowerCos[row + j])));
-    sumW = _mm_add_ps(sumW, _mm_mul_ps(inv, _mm_load_ps(&lowerSin[row + j])));
-  }
-  const double upper = static_cast<double>(upperSin[row + a]) * HorizontalSum(sumV) -
-                       static_cast<double>(upperCos[row + a]) * HorizontalSum(sumU);
-  const double lower = static_cast<double>(lowerSin[row + a]) * HorizontalSum(sumZ) -
-                       static_cast<double>(lowerCos[row + a]) * HorizontalSum(sumW);
-  return upper - lower;
 }
 }  // namespace
 
@@ -241,16 +208,24 @@ void SumGroupEngine(const ResponseGroup& g, double* powerSum, double* crossSum) 
   for (int k = 0; k < g.bandCount; ++k) powerSum[k] = crossSum[k] = 0.0;
   if (g.count == 0) return;
   const GroupConstants c = ConstantsOf(g);
-  PrepareSubSources(g, c, powerSum);
+  const int stride = RowStride(g.count);
+  PrepareSubSources(g, c, stride, powerSum);
 
-  double farSum[kBandCount] = {};
+  const PairTables tables{g.bandCount, stride,   relativeTime, upperSin,  upperCos,
+                          lowerSin,    lowerCos, c.nearLimit,  inverseGap};
+  const bool wide = ActiveSimdPath() == SimdPath::kAvx2;
+  farPairSums = FarPairSums{};
   double nearSum[kBandCount] = {};
   for (int a = 0; a + 1 < g.count; ++a) {
-    const int firstBlock = (a + 1) & ~3;
-    PrepareGaps(g, c, a, firstBlock, nearSum);
-    for (int k = 0; k < g.bandCount; ++k) farSum[k] += FarPairSum(g, a, firstBlock, k);
+    const int nearCount = wide ? AddFarPairsAvx2(tables, a, farPairSums, nearList)
+                               : AddFarPairsSse2(tables, a, farPairSums, nearList);
+    for (int n = 0; n < nearCount; ++n) AddNearPair(g, c, stride, a, nearList[n], nearSum);
   }
   const double span = static_cast<double>(K_HI) - 1.0 / K_HI;
-  for (int k = 0; k < g.bandCount; ++k)
-    crossSum[k] = farSum[k] / (c.omega[k] * span) + nearSum[k];
+  for (int k = 0; k < g.bandCount; ++k) {
+    const double* lanes = farPairSums.lane[k];
+    const double far = ((lanes[0] + lanes[1]) + (lanes[2] + lanes[3])) +
+                       ((lanes[4] + lanes[5]) + (lanes[6] + lanes[7]));
+    crossSum[k] = far / (c.omega[k] * span) + nearSum[k];
+  }
 }

@@ -10,10 +10,11 @@ namespace {
 ResponseGroup lineArrayGroups[kLineArrayGroups];
 }  // namespace
 
-float LevelBeforeBoxTerms(float levelAt1m, int band, float distance, bool excessAir) {
+float LevelBeforeBoxTerms(float levelAt1m, int band, float distance, float spreading,
+                          bool excessAir) {
   float level = levelAt1m;
   if (excessAir) level = level - airAbsorption[band] * distance;
-  return level - SpreadingTerm(distance);
+  return level - spreading;
 }
 
 void SetArrivalTimes(ResponseGroup& group, int i, float distance, double exactDistance,
@@ -24,18 +25,17 @@ void SetArrivalTimes(ResponseGroup& group, int i, float distance, double exactDi
   group.time[i] = exactDistance / static_cast<double>(c) + exactDelay;
 }
 
-bool BuildLineArrayGroups(const LineArraySeat& array, ResponseMode mode, ResponseGroup* groups) {
+bool BuildLineArrayGroups(const LineArraySeat& array, ResponseGroup* groups) {
   const int n = array.boxCount;
   for (int g = 0; g < kLineArrayGroups; ++g) {
     const LineArrayBandGroup& layout = kLineArrayBandGroups[g];
     if (!StartGroup(groups[g], layout.firstBand, layout.bandCount, n * layout.perBox)) return false;
   }
-  const bool fastTrig = mode == ResponseMode::kSinglePrecision;
   for (int b = 0; b < n; ++b) {
     float atOneMetre[kBandCount] = {};
     for (int band = 0; band < kBandCount; ++band) CI_GetCompSPL1m(b + 1, band, &atOneMetre[band]);
     float ref[kBandCount] = {};
-    BoxReferenceLevels(b, array.seat, fastTrig, ref);
+    BoxReferenceLevels(b, array.seat, ref);
 
     for (int g = 0; g < kLineArrayGroups; ++g) {
       const LineArrayBandGroup& layout = kLineArrayBandGroups[g];
@@ -44,10 +44,11 @@ bool BuildLineArrayGroups(const LineArraySeat& array, ResponseMode mode, Respons
         const int i = b * layout.perBox + k;
         const float* point = array.sourcePoint(g, b, k);
         const float d = GetPointDistance(point, array.seat);
+        const float spreading = SpreadingTerm(d);
         float levels[kBandCount];
         for (int e = 0; e < layout.bandCount; ++e) {
           const int band = layout.firstBand + e;
-          levels[e] = LevelBeforeBoxTerms(atOneMetre[band], band, d, array.excessAir);
+          levels[e] = LevelBeforeBoxTerms(atOneMetre[band], band, d, spreading, array.excessAir);
         }
         GroupedHornLevels(g, b + 1, 0, levels, ref);
         for (int e = 0; e < layout.bandCount; ++e) group.LevelAt(e, i) = levels[e];
@@ -71,10 +72,10 @@ LineArraySeat CurrentLineArray(const float* (*sourcePoint)(int group, int box, i
   return array;
 }
 
-const ResponseGroup* EvaluateLineArray(const LineArraySeat& array, ResponseMode mode,
+const ResponseGroup* EvaluateLineArray(const LineArraySeat& array, GroupEvaluation evaluate,
                                        float* level, float* phase) {
-  if (!BuildLineArrayGroups(array, mode, lineArrayGroups)) return nullptr;
-  for (const ResponseGroup& group : lineArrayGroups) EvaluateGroup(group, mode, level);
+  if (!BuildLineArrayGroups(array, lineArrayGroups)) return nullptr;
+  for (const ResponseGroup& group : lineArrayGroups) evaluate(group, level);
   for (int b = 0; b < kBandCount; ++b) phase[b] = 0.0f;
   return lineArrayGroups;
 }

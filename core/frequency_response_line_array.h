@@ -31,8 +31,10 @@ struct LineArraySeat {
 };
 
 // Level of a sub-source at the seat before its box's own terms: the level at 1 m, less the air
-// absorption over d when excessAir is set, less the spreading term.
-float LevelBeforeBoxTerms(float levelAt1m, int band, float distance, bool excessAir);
+// absorption over d when excessAir is set, less the spreading term (SpreadingTerm(d), which the
+// caller forms once per sub-source).
+float LevelBeforeBoxTerms(float levelAt1m, int band, float distance, float spreading,
+                          bool excessAir);
 
 // Arrival times of a sub-source at distance d (single precision and exact) with a box delay.
 void SetArrivalTimes(ResponseGroup& group, int i, float distance, double exactDistance,
@@ -45,10 +47,9 @@ LineArraySeat CurrentLineArray(const float* (*sourcePoint)(int group, int box, i
 
 // Fills the three band groups of the whole array for CI_GetCompFR; false when a group does not
 // fit its tables.
-bool BuildLineArrayGroups(const LineArraySeat& array, ResponseMode mode,
-                          ResponseGroup* groups /* kLineArrayGroups */);
+bool BuildLineArrayGroups(const LineArraySeat& array, ResponseGroup* groups /* kLineArrayGroups */);
 
 // CI_GetCompFR's levels of the whole array, with every phase 0; the three groups it evaluated
 // (for the arrival time the deliverable reports), or null when they do not fit their tables.
-const ResponseGroup* EvaluateLineArray(const LineArraySeat& array, ResponseMode mode,
+const ResponseGroup* EvaluateLineArray(const LineArraySeat& array, GroupEvaluation evaluate,
                                        float* level, float* phase);

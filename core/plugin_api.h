@@ -4,12 +4,21 @@
 #pragma once
 #include <cstdint>
 
+// A 32-bit Windows caller guarantees the stack only 4-byte alignment, while the compiler keeps
+// 16-byte vector values on it (the response computation, the dialogs' own code): every export
+// realigns the stack at entry.
+#if defined(__i386__) && (defined(__GNUC__) || defined(__clang__))
+#define PLUGIN_ALIGN_STACK __attribute__((force_align_arg_pointer))
+#else
+#define PLUGIN_ALIGN_STACK
+#endif
+
 #if defined(_WIN32)
 #define PLUGIN_CALL __stdcall
-#define PLUGIN_EXPORT extern "C" __declspec(dllexport)
+#define PLUGIN_EXPORT extern "C" __declspec(dllexport) PLUGIN_ALIGN_STACK
 #else
 #define PLUGIN_CALL
-#define PLUGIN_EXPORT extern "C" __attribute__((visibility("default")))
+#define PLUGIN_EXPORT extern "C" __attribute__((visibility("default"))) PLUGIN_ALIGN_STACK
 #endif
 
 // Which deliverables export an entry.

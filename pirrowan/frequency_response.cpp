@@ -19,7 +19,7 @@ float DelayOf(const ComponentSlot& slot, int box) {
 ResponseGroup group;
 }  // namespace
 
-void BoxReferenceLevels(int box, const float* seat, bool fastTrig, float* ref) {
+void BoxReferenceLevels(int box, const float* seat, float* ref) {
   const ComponentSlot& slot = *CurrentSlot;
   // Between the middle two sub-sources, aimed as the upper of them.
   const float* upper = slot.sourcePos6[kPerBox * box + 2];
@@ -27,14 +27,14 @@ void BoxReferenceLevels(int box, const float* seat, bool fastTrig, float* ref) {
   const float middle[3] = {(upper[0] + lower[0]) * 0.5f, (upper[1] + lower[1]) * 0.5f,
                            (upper[2] + lower[2]) * 0.5f};
   const SeatDirection direction =
-      DirectionInBoxFrame(middle, slot.sourceAngles[kPerBox * box + 2], seat, fastTrig);
+      DirectionInBoxFrame(middle, slot.sourceAngles[kPerBox * box + 2], seat);
   const float attRef = static_cast<float>(slot.settings[design::kAttenuation + box]) * 0.1f;
   const int type = slot.settings[design::kEnclosureType];
   for (int band = 0; band < kBandCount; ++band)
     ref[band] = GetDirectivity(type, band, direction.polar, direction.azimuth) + attRef;
 }
 
-int ComputeResponse(ResponseMode mode, float* level, float* phase, float* time) {
+int ComputeResponse(GroupEvaluation evaluate, float* level, float* phase, float* time) {
   const ComponentSlot& slot = *CurrentSlot;
   const int n = BoundedBoxCount(slot);
   if (!StartGroup(group, 0, kBandCount, kPerBox * n)) return -1;
@@ -47,23 +47,24 @@ int ComputeResponse(ResponseMode mode, float* level, float* phase, float* time) 
   float smallestDelay = DelayOf(slot, 0);
   for (int b = 0; b < n; ++b) {
     float ref[kBandCount];
-    BoxReferenceLevels(b, seat, mode == ResponseMode::kSinglePrecision, ref);
+    BoxReferenceLevels(b, seat, ref);
     const float delay = DelayOf(slot, b);
     smallestDelay = std::min(smallestDelay, delay);
     for (int k = 0; k < kPerBox; ++k) {
       const int i = kPerBox * b + k;
       const float* point = slot.sourcePos6[i];
       const float d = GetPointDistance(point, seat);
+      const float spreading = SpreadingTerm(d);
       float levels[kBandCount];
       for (int band = 0; band < kBandCount; ++band)
-        levels[band] = LevelBeforeBoxTerms(atOneMetre[band], band, d, excessAir);
+        levels[band] = LevelBeforeBoxTerms(atOneMetre[band], band, d, spreading, excessAir);
       CI_GetHornLPi(b + 1, 0, levels, phase, ref);
       for (int band = 0; band < kBandCount; ++band) group.LevelAt(band, i) = levels[band];
       SetArrivalTimes(group, i, d, ExactDistance(point, seat), delay,
                       slot.settings[design::kDelay + b] * 1e-6, false);
     }
   }
-  EvaluateGroup(group, mode, level);
+  evaluate(group, level);
   for (int b = 0; b < kBandCount; ++b) phase[b] = 0.0f;
   // The last sub-source of the upper half of the array, with the earliest box delay.
   const float upperHalfEnd = GetPointDistance(slot.sourcePos6[3 * n - 1], seat);

@@ -25,18 +25,18 @@ const float* SourcePoint(int group, int box, int k) {
 }
 }  // namespace
 
-void BoxReferenceLevels(int box, const float* seat, bool fastTrig, float* ref) {
+void BoxReferenceLevels(int box, const float* seat, float* ref) {
   const ComponentSlot& slot = *CurrentSlot;
   const int middle = 9 * box + kMiddlePoint;
   const SeatDirection direction =
-      DirectionInBoxFrame(slot.sourcePos9[middle], slot.sourceAngles[middle], seat, fastTrig);
+      DirectionInBoxFrame(slot.sourcePos9[middle], slot.sourceAngles[middle], seat);
   const float gainRef = -static_cast<float>(slot.settings[design::kGain + box]) / 10.0f;
   const int code = ModelCodeOf(slot, box);
   for (int band = 0; band < kBandCount; ++band)
     ref[band] = GetDirectivity(code, band, direction.polar, direction.azimuth) + gainRef;
 }
 
-int ComputeResponse(ResponseMode mode, float* level, float* phase, float* time) {
+int ComputeResponse(GroupEvaluation evaluate, float* level, float* phase, float* time) {
   const ComponentSlot& slot = *CurrentSlot;
   LineArraySeat array = CurrentLineArray(SourcePoint, true);
   for (int b = 0; b < array.boxCount; ++b) {
@@ -44,7 +44,7 @@ int ComputeResponse(ResponseMode mode, float* level, float* phase, float* time) 
     array.delay[b] = static_cast<float>(microseconds) / 1000000.0f;
     array.exactDelay[b] = microseconds * 1e-6;
   }
-  const ResponseGroup* groups = EvaluateLineArray(array, mode, level, phase);
+  const ResponseGroup* groups = EvaluateLineArray(array, evaluate, level, phase);
   if (!groups) return -1;
   // Box 1's middle low-group sub-source.
   *time = groups[0].singleTime[1];

@@ -1,12 +1,16 @@
-// Speed of the response engine in the 32-bit Windows build, run under Wine: the same array as
-// the native benchmark, timed in plain loops against the single-precision reference.
+// Speed of the response engine in the 32-bit Windows build, run under Wine: the same array and
+// contenders as the native benchmark, timed in plain loops. The engine runs on the path that
+// PLUGINS_SIMD names (sse2 or avx2), or on both when it is not set; AVX2 is only ever used when
+// the processor and the system support it. "timing_<product>.exe brief" times one response of
+// each contender and no directivity index.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include "bench_array.h"
-#include "directivity_index_compute.h"
-#include "frequency_response.h"
+#include "bench_contenders.h"
 #include "product_config.h"
 
 namespace {
@@ -17,32 +21,49 @@ double Seconds() {
   return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// Microseconds per call of fn, over enough calls to fill about a second.
+double budgetSeconds = 1.0;
+bool brief = false;
+
+// Microseconds per call of fn, over enough calls to fill the time budget.
 template <typename Fn>
 double MicrosecondsPerCall(Fn fn) {
-  fn();  // warm-up
+  if (budgetSeconds > 0.0) fn();  // warm-up
   int calls = 1;
   for (;;) {
     const double start = Seconds();
     for (int i = 0; i < calls; ++i) fn();
     const double elapsed = Seconds() - start;
-    if (elapsed > 1.0 || calls >= (1 << 20)) return elapsed * 1e6 / calls;
+    if (elapsed >= budgetSeconds || calls >= (1 << 20)) return elapsed * 1e6 / calls;
     calls *= 2;
   }
 }
 
-double TimeResponse(ResponseMode mode) {
+struct Timing {
+  double response = 0.0;  // microseconds
+  double index = 0.0;
+};
+
+Timing TimeContender(const Contender& contender) {
+  Timing t;
+  if (!PrepareContender(contender) || !SetUpBenchArray(product::kMaxBoxes)) return t;
   float level[kBandCount], phase[kBandCount], time;
-  return MicrosecondsPerCall([&] { ComputeResponse(mode, level, phase, &time); });
+  t.response = MicrosecondsPerCall([&] { contender.response(level, phase, &time); });
+  if (brief) return t;
+  float table[kBandCount];
+  t.index = MicrosecondsPerCall([&] { DirectivityIndexWith(contender, table); });
+  return t;
 }
 
-double TimeDirectivityIndex(ResponseMode mode) {
-  float table[kBandCount];
-  return MicrosecondsPerCall([&] { ComputeDirectivityIndexInto(mode, table); });
+void PrintRatio(const char* what, double engine, double fourWide, double scalar) {
+  if (engine <= 0.0) return;
+  std::printf("  %-18s engine %10.1f us   vs four-wide x%-6.2f  vs scalar x%.2f\n", what, engine,
+              fourWide / engine, scalar / engine);
 }
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  brief = argc > 1 && std::strcmp(argv[1], "brief") == 0;
+  if (brief) budgetSeconds = 0.0;
   const int boxes = product::kMaxBoxes;
   if (!SetUpBenchArray(boxes)) {
     std::printf("array set-up failed\n");
@@ -51,13 +72,36 @@ int main() {
   const PairCount pairs = PairsPerResponse(boxes);
   std::printf("%s, %d boxes: %ld pairs, %ld pair-band terms per response\n", product::kAppName,
               boxes, pairs.pairs, pairs.pairBandTerms);
-  const double engine = TimeResponse(ResponseMode::kEngine);
-  const double single = TimeResponse(ResponseMode::kSinglePrecision);
-  std::printf("response            engine %10.1f us   single-precision reference %10.1f us   x%.1f\n",
-              engine, single, single / engine);
-  const double indexEngine = TimeDirectivityIndex(ResponseMode::kEngine);
-  const double indexSingle = TimeDirectivityIndex(ResponseMode::kSinglePrecision);
-  std::printf("directivity index   engine %10.1f us   single-precision reference %10.1f us   x%.1f\n",
-              indexEngine, indexSingle, indexSingle / indexEngine);
+
+  // The engine's paths to time: the one PLUGINS_SIMD asks for, or both.
+  const char* requested = RequestedSimdPath();
+  const bool hasAvx2 = ProcessorHasAvx2();
+  std::printf("processor: %s; PLUGINS_SIMD=%s; the engine chose %s\n",
+              hasAvx2 ? "AVX2 and FMA" : "no AVX2 and FMA (SSE2 only)",
+              requested[0] ? requested : "(not set)", SimdPathName(ActiveSimdPath()));
+  std::vector<int> engines;
+  if (std::strcmp(requested, "sse2") == 0) {
+    engines = {kEngineSse2};
+  } else if (std::strcmp(requested, "avx2") == 0) {
+    engines = {hasAvx2 ? kEngineAvx2 : kEngineSse2};
+    if (!hasAvx2) std::printf("AVX2 asked for but not available: timing the SSE2 path\n");
+  } else {
+    engines = {kEngineSse2};
+    if (hasAvx2) engines.push_back(kEngineAvx2);
+    else std::printf("no AVX2 path on this processor: timing the SSE2 path only\n");
+  }
+
+  const Timing fourWide = TimeContender(kContenders[kFourWide]);
+  const Timing scalar = TimeContender(kContenders[kScalar]);
+  std::printf("four-wide reference: response %10.1f us, directivity index %10.1f us\n",
+              fourWide.response, fourWide.index);
+  std::printf("scalar reference:    response %10.1f us, directivity index %10.1f us\n",
+              scalar.response, scalar.index);
+  for (int e : engines) {
+    const Timing engine = TimeContender(kContenders[e]);
+    std::printf("%s:\n", kContenders[e].name);
+    PrintRatio("response", engine.response, fourWide.response, scalar.response);
+    PrintRatio("directivity index", engine.index, fourWide.index, scalar.index);
+  }
   return 0;
 }

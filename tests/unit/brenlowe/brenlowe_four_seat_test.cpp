@@ -215,7 +215,11 @@ TEST_F(FourSeatTest, RefusedCallsLeaveTheirOutputsAlone) {
   EXPECT_EQ(0, Messages());
 }
 
-TEST_F(FourSeatTest, EngineStaysWithinOneHundredthOfADbOfDoublePrecisionAtEverySeat) {
+class FourSeatAccuracyTest : public FourSeatTest, public ::testing::WithParamInterface<SimdPath> {};
+
+TEST_P(FourSeatAccuracyTest, EngineStaysWithinOneHundredthOfADbOfDoublePrecisionAtEverySeat) {
+  const SimdPathScope path(GetParam());
+  SKIP_WITHOUT_SIMD_PATH(path);
   StoreCurved(14, [](std::vector<int32_t>& block) { block[design::kExcessAir] = 1; });
   PlaceArray(0.0f, 0.0f, 7.0f, 5.0f, -2.0f, 0.0f);
   SetFourSeats(kSeats);
@@ -223,10 +227,13 @@ TEST_F(FourSeatTest, EngineStaysWithinOneHundredthOfADbOfDoublePrecisionAtEveryS
     ASSERT_EQ(0, CI_SetFR(band));
     for (int s = 0; s < 4; ++s) {
       float engine[kBandCount], exact[kBandCount];
-      ASSERT_TRUE(EvaluateBandAtSeat(ResponseMode::kEngine, s, engine));
-      ASSERT_TRUE(EvaluateBandAtSeat(ResponseMode::kDoublePrecision, s, exact));
+      ASSERT_TRUE(EvaluateBandAtSeat(EvaluateGroup, s, engine));
+      ASSERT_TRUE(EvaluateBandAtSeat(EvaluateGroupDoublePrecision, s, exact));
       EXPECT_NEAR(engine[band], exact[band], 0.01f) << band << " seat " << s;
     }
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(SimdPaths, FourSeatAccuracyTest, ::testing::ValuesIn(SimdPathsUnderTest()),
+                         SimdPathParamName);
 }  // namespace

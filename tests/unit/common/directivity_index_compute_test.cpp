@@ -42,14 +42,22 @@ TEST_F(DirectivityIndexTest, LeavesTheArrayAtTheOriginAndTheSeatAtTheLastProbe) 
   EXPECT_NEAR(0.0f, atOrigin[0], 1e-6f);
 }
 
-TEST_F(DirectivityIndexTest, EngineIndexMatchesTheDoublePrecisionProbe) {
+class DirectivityIndexAccuracyTest : public DirectivityIndexTest,
+                                     public ::testing::WithParamInterface<SimdPath> {};
+
+TEST_P(DirectivityIndexAccuracyTest, EngineIndexMatchesTheDoublePrecisionProbe) {
+  const SimdPathScope path(GetParam());
+  SKIP_WITHOUT_SIMD_PATH(path);
   const int n = std::min(4, product::kMaxBoxes);
   StoreCurved(n);
   float exact[kBandCount];
-  ComputeDirectivityIndexInto(ResponseMode::kDoublePrecision, exact);
+  ProbeDirectivityIndex(DoublePrecisionResponse, exact);
   ComputeDirectivityIndex();
   for (int b = 0; b < kBandCount; ++b) EXPECT_NEAR(DirectivityIndexTable[b], exact[b], 0.01f) << b;
 }
+
+INSTANTIATE_TEST_SUITE_P(SimdPaths, DirectivityIndexAccuracyTest,
+                         ::testing::ValuesIn(SimdPathsUnderTest()), SimdPathParamName);
 
 TEST_F(DirectivityIndexTest, OneBoxAimedStraightAheadIsMoreDirectionalAtTenKilohertz) {
   StoreDesign(1);

@@ -1,5 +1,5 @@
 // A current design, placed array and seat for the response tests of every deliverable, with the
-// three evaluations of the response side by side.
+// engine's and the reference evaluations of the response side by side.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -13,7 +13,9 @@
 #include "design_data.h"
 #include "engine_fixture.h"
 #include "frequency_response.h"
+#include "reference_response.h"
 #include "settings_block.h"
+#include "simd_paths_under_test.h"
 
 // What differs per deliverable in a design, defined in each deliverable's test folder.
 // Attenuation of box b (0-based) in tenths of a dB (Tarnwick stores it as a negative gain).
@@ -77,9 +79,10 @@ class ResponseTest : public EngineTest {
     return r;
   }
 
-  Response Evaluate(ResponseMode mode) {
+  // With another evaluation of the same band groups (reference_response.h).
+  Response Evaluate(GroupEvaluation evaluate) {
     Response r = Filled(-7.0f);
-    r.result = ComputeResponse(mode, r.level, r.phase, &r.time);
+    r.result = ComputeResponse(evaluate, r.level, r.phase, &r.time);
     return r;
   }
 

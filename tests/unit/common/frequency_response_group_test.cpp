@@ -1,23 +1,29 @@
-// The sums of one band group in the three evaluations: the interference factor of a pair, the
-// rule for nearly simultaneous arrivals, and the engine against double precision on groups
-// whose pairs fall on both sides of its switch between the direct and the separated form.
+// The sums of one band group in the engine (on each SIMD path) and the reference evaluations:
+// the interference factor of a pair, the rule for nearly simultaneous arrivals, and the engine
+// against double precision on groups whose pairs fall on both sides of its switch between the
+// direct and the separated form.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 
 #include "frequency_response.h"
-#include "frequency_response_fast_math.h"
 #include "level_tables.h"
 #include "load_setup.h"
+#include "reference_fast_math.h"
+#include "reference_response.h"
+#include "simd_paths_under_test.h"
 
 namespace {
-constexpr ResponseMode kModes[] = {ResponseMode::kEngine, ResponseMode::kSinglePrecision,
-                                   ResponseMode::kDoublePrecision};
+constexpr GroupEvaluation kEvaluations[] = {EvaluateGroup, EvaluateGroupSinglePrecision,
+                                            EvaluateGroupFourWide, EvaluateGroupDoublePrecision};
 
-class GroupSumTest : public ::testing::Test {
+class GroupSumTest : public ::testing::TestWithParam<SimdPath> {
  protected:
-  void SetUp() override { RunLoadTimeSetUp(); }
+  void SetUp() override {
+    RunLoadTimeSetUp();
+    SKIP_WITHOUT_SIMD_PATH(path_);
+  }
 
   // A group over bands first .. first + bands - 1 whose sub-sources all sit at 0 dB.
   void Start(int first, int bands, int count) {
@@ -29,12 +35,13 @@ class GroupSumTest : public ::testing::Test {
     group_.time[i] = t;
     group_.singleTime[i] = static_cast<float>(t);
   }
-  std::vector<float> Levels(ResponseMode mode) {
+  std::vector<float> Levels(GroupEvaluation evaluate) {
     std::vector<float> level(kBandCount, -7.0f);
-    EvaluateGroup(group_, mode, level.data());
+    evaluate(group_, level.data());
     return level;
   }
 
+  const SimdPathScope path_{GetParam()};
   ResponseGroup group_;
 };
 
@@ -45,26 +52,26 @@ double InterferenceFactor(int band, double dt) {
   return (std::sin(k * x) - std::sin(x / k)) / (x * (k - 1.0 / k));
 }
 
-TEST_F(GroupSumTest, ArrivalsWithinOneNanosecondAddInPhase) {
+TEST_P(GroupSumTest, ArrivalsWithinOneNanosecondAddInPhase) {
   Start(17, 4, 2);
   SetTime(0, 0.0123);
   SetTime(1, 0.0123 + 0.9e-9);
-  for (ResponseMode mode : kModes) {
-    const std::vector<float> level = Levels(mode);
+  for (GroupEvaluation evaluate : kEvaluations) {
+    const std::vector<float> level = Levels(evaluate);
     for (int b = 17; b < 21; ++b) EXPECT_NEAR(level[b], 10.0 * std::log10(4.0), 1e-4) << b;
     EXPECT_EQ(-7.0f, level[16]);  // bands outside the group are not written
   }
 }
 
-TEST_F(GroupSumTest, PairFollowsTheBandAveragedFactorFromInPhaseToPowerSum) {
+TEST_P(GroupSumTest, PairFollowsTheBandAveragedFactorFromInPhaseToPowerSum) {
   Start(0, kBandCount, 2);
   // From well inside one period (direct form) to many periods apart (separated form), with
   // factors that go negative on the way.
   for (double dt : {2e-9, 3e-7, 5e-6, 2.2e-5, 1e-4, 6.4e-4, 3e-3, 0.05}) {
     SetTime(0, 0.2);
     SetTime(1, 0.2 + dt);
-    const std::vector<float> engine = Levels(ResponseMode::kEngine);
-    const std::vector<float> exact = Levels(ResponseMode::kDoublePrecision);
+    const std::vector<float> engine = Levels(EvaluateGroup);
+    const std::vector<float> exact = Levels(EvaluateGroupDoublePrecision);
     for (int b = 0; b < kBandCount; ++b) {
       const double expected = 10.0 * std::log10(2.0 + 2.0 * InterferenceFactor(b, dt));
       EXPECT_NEAR(exact[b], expected, 1e-5) << b << " dt " << dt;
@@ -73,7 +80,7 @@ TEST_F(GroupSumTest, PairFollowsTheBandAveragedFactorFromInPhaseToPowerSum) {
   }
 }
 
-TEST_F(GroupSumTest, EngineMatchesDoublePrecisionOnLargeGroups) {
+TEST_P(GroupSumTest, EngineMatchesDoublePrecisionOnLargeGroups) {
   std::mt19937 random(7);
   std::uniform_real_distribution<double> spread(0.0, 0.03);
   std::uniform_real_distribution<float> levels(60.0f, 110.0f);
@@ -90,26 +97,29 @@ TEST_F(GroupSumTest, EngineMatchesDoublePrecisionOnLargeGroups) {
         SetTime(i, 0.1 + t);
         for (int k = 0; k < bands.second; ++k) group_.LevelAt(k, i) = levels(random);
       }
-      const std::vector<float> engine = Levels(ResponseMode::kEngine);
-      const std::vector<float> exact = Levels(ResponseMode::kDoublePrecision);
+      const std::vector<float> engine = Levels(EvaluateGroup);
+      const std::vector<float> exact = Levels(EvaluateGroupDoublePrecision);
       for (int b = bands.first; b < bands.first + bands.second; ++b)
         EXPECT_NEAR(engine[b], exact[b], 0.002) << "count " << count << " band " << b;
     }
   }
 }
 
-TEST_F(GroupSumTest, AnEmptyGroupIsReportedAtTheSilenceFloor) {
+TEST_P(GroupSumTest, AnEmptyGroupIsReportedAtTheSilenceFloor) {
   Start(0, 12, 0);
-  for (ResponseMode mode : {ResponseMode::kEngine, ResponseMode::kDoublePrecision})
-    EXPECT_FLOAT_EQ(-300.0f, Levels(mode)[3]);
+  for (GroupEvaluation evaluate : {EvaluateGroup, EvaluateGroupDoublePrecision})
+    EXPECT_FLOAT_EQ(-300.0f, Levels(evaluate)[3]);
 }
 
-TEST_F(GroupSumTest, GroupsThatDoNotFitAreRefused) {
+TEST_P(GroupSumTest, GroupsThatDoNotFitAreRefused) {
   EXPECT_FALSE(StartGroup(group_, 0, kBandCount, kMaxGroupSources + 1));
   EXPECT_FALSE(StartGroup(group_, 17, 5, 4));
   EXPECT_FALSE(StartGroup(group_, -1, 2, 4));
   EXPECT_EQ(0, group_.count);
 }
+
+INSTANTIATE_TEST_SUITE_P(SimdPaths, GroupSumTest, ::testing::ValuesIn(SimdPathsUnderTest()),
+                         SimdPathParamName);
 
 TEST(FastMathTest, ApproximationsStayWithinTheirStatedError) {
   for (float x = -30.0f; x <= 30.0f; x += 0.013f) {

@@ -161,8 +161,8 @@ TEST_F(ResponseTest, StoredBoxCountAboveCapacityIsEvaluatedAsTheFullArray) {
   EXPECT_EQ(full.time, oversized.time);
 }
 
-// Array size, seat and whether the boxes carry delays and air absorption.
-using AccuracyCase = std::tuple<int, int, bool>;
+// Array size, seat, whether the boxes carry delays and air absorption, and the engine's path.
+using AccuracyCase = std::tuple<int, int, bool, SimdPath>;
 
 class ResponseAccuracyTest : public ResponseTest,
                              public ::testing::WithParamInterface<AccuracyCase> {};
@@ -173,6 +173,8 @@ constexpr float kSeats[][3] = {{0.0f, -2.0f, -1.0f},   {3.0f, -4.0f, -6.0f},
                                {-5.0f, -150.0f, -20.0f}, {0.0f, 20.0f, 0.0f}};
 
 TEST_P(ResponseAccuracyTest, EngineStaysWithinOneHundredthOfADbOfDoublePrecision) {
+  const SimdPathScope path(std::get<3>(GetParam()));
+  SKIP_WITHOUT_SIMD_PATH(path);
   const int n = std::min(std::get<0>(GetParam()), product::kMaxBoxes);
   const float* seat = kSeats[std::get<1>(GetParam())];
   const bool withDelays = std::get<2>(GetParam());
@@ -187,16 +189,18 @@ TEST_P(ResponseAccuracyTest, EngineStaysWithinOneHundredthOfADbOfDoublePrecision
   SetSeat(seat[0], seat[1], seat[2]);
 
   const Response engine = Export();
-  const Response exact = Evaluate(ResponseMode::kDoublePrecision);
+  const Response exact = Evaluate(EvaluateGroupDoublePrecision);
   ASSERT_EQ(0, engine.result);
   ASSERT_EQ(0, exact.result);
   EXPECT_LT(LargestDifference(engine, exact), 0.01f);
   EXPECT_EQ(exact.time, engine.time);
-  // The single-precision reference tracks it too, if less closely.
-  EXPECT_LT(LargestDifference(Evaluate(ResponseMode::kSinglePrecision), exact), 0.3f);
+  // The reference design, scalar and four-wide, tracks it too, if less closely.
+  EXPECT_LT(LargestDifference(Evaluate(EvaluateGroupSinglePrecision), exact), 0.3f);
+  EXPECT_LT(LargestDifference(Evaluate(EvaluateGroupFourWide), exact), 0.3f);
 }
 
 INSTANTIATE_TEST_SUITE_P(ArraysAndSeats, ResponseAccuracyTest,
                          ::testing::Combine(::testing::Values(4, 12, 24),
-                                            ::testing::Range(0, 6), ::testing::Bool()));
+                                            ::testing::Range(0, 6), ::testing::Bool(),
+                                            ::testing::ValuesIn(SimdPathsUnderTest())));
 }  // namespace

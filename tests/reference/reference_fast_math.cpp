@@ -1,4 +1,4 @@
-#include "frequency_response_fast_math.h"
+#include "reference_fast_math.h"
 
 #include <cmath>
 

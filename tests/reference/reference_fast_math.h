@@ -1,6 +1,6 @@
-// Four-lane single-precision approximations of a sine, a cosine and a power. The engine itself
-// uses more accurate functions; these serve the single-precision reference evaluation, lane by
-// lane.
+// The four-lane single-precision approximations of a sine, a cosine and a power that the
+// reference evaluations of the response are built on, written lane by lane. The engine itself
+// uses more accurate functions.
 #pragma once
 
 struct Float4 {

@@ -1,11 +1,12 @@
-// The two reference evaluations of a band group: single-precision arithmetic throughout
-// (FastPow4 amplitudes, FastSin4 sines for every pair and band) and a plain double-precision
-// evaluation with the standard functions. Both go pair by pair, a ascending and j from a + 1.
+// Two reference evaluations of a band group: single-precision arithmetic throughout, written as
+// plain scalar code lane by lane (FastPow4 amplitudes, FastSin4 sines for every pair and band),
+// and a plain double-precision evaluation with the standard functions. Both go pair by pair, a
+// ascending and j from a + 1.
 #include <cmath>
 
-#include "frequency_response.h"
-#include "frequency_response_fast_math.h"
 #include "level_tables.h"
+#include "reference_fast_math.h"
+#include "reference_response.h"
 
 namespace {
 // Pairs whose arrival times differ by less than this add with an interference factor of 1.
@@ -55,7 +56,7 @@ float InterferenceFactor1(float x) {
 }
 }  // namespace
 
-void SumGroupSinglePrecision(const ResponseGroup& g, double* powerSum, double* crossSum) {
+void EvaluateGroupSinglePrecision(const ResponseGroup& g, float* level) {
   SinglePrecisionAmplitudes(g);
   float omega[kBandCount];
   float power[kBandCount] = {};
@@ -91,16 +92,16 @@ void SumGroupSinglePrecision(const ResponseGroup& g, double* powerSum, double* c
       }
     }
   }
-  for (int k = 0; k < g.bandCount; ++k) {
-    powerSum[k] = power[k];
-    crossSum[k] = cross[k];
-  }
+  for (int k = 0; k < g.bandCount; ++k)
+    level[g.firstBand + k] = 10.0f * std::log10(power[k] + 2.0f * cross[k]);
 }
 
-void SumGroupDoublePrecision(const ResponseGroup& g, double* powerSum, double* crossSum) {
+void EvaluateGroupDoublePrecision(const ResponseGroup& g, float* level) {
   const double kHi = K_HI;
   const double span = kHi - 1.0 / kHi;
   double omega[kBandCount];
+  double powerSum[kBandCount];
+  double crossSum[kBandCount];
   for (int k = 0; k < g.bandCount; ++k) {
     omega[k] = BandAngularFrequency(g.firstBand + k);
     powerSum[k] = 0.0;
@@ -126,4 +127,17 @@ void SumGroupDoublePrecision(const ResponseGroup& g, double* powerSum, double* c
       }
     }
   }
+  for (int k = 0; k < g.bandCount; ++k) {
+    double total = powerSum[k] + 2.0 * crossSum[k];
+    if (total < 1e-30) total = 1e-30;  // the engine's floor of -300 dB
+    level[g.firstBand + k] = static_cast<float>(10.0 * std::log10(total));
+  }
+}
+
+int SinglePrecisionResponse(float* level, float* phase, float* time) {
+  return ComputeResponse(EvaluateGroupSinglePrecision, level, phase, time);
+}
+
+int DoublePrecisionResponse(float* level, float* phase, float* time) {
+  return ComputeResponse(EvaluateGroupDoublePrecision, level, phase, time);
 }

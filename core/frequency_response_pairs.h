@@ -1,0 +1,41 @@
+// The pair sums of one band group, the part of the response that grows with the square of the
+// sub-source count, in two kernels: SSE2 (every x86 processor the plug-ins run on) and AVX2 with
+// FMA (chosen at run time). Both are leaf functions: they call nothing, so the AVX2 one keeps its
+// ymm values in registers and needs no 32-byte stack alignment in the 32-bit build.
+#pragma once
+#include "bands.h"
+
+// Entries the per-pair rows reserve after the last sub-source: enough to end a row on a whole
+// block of eight lanes.
+constexpr int kPairLanePadding = 8;
+
+// What the kernels read and write for one group. Rows hold stride entries, stride a multiple of
+// 8, padded with silent sub-sources far away in time.
+struct PairTables {
+  int bandCount;
+  int stride;
+  // Arrival times relative to the group's first sub-source (seconds), stride entries.
+  const double* relativeTime;
+  // p sin(K w t), p cos(K w t), p sin(w t / K), p cos(w t / K) per sub-source, band row k at
+  // k * stride.
+  const float* upperSin;
+  const float* upperCos;
+  const float* lowerSin;
+  const float* lowerCos;
+  // Pairs closer in time than this (seconds) are left to the caller's direct evaluation.
+  float nearLimit;
+  // Scratch row of stride entries: 1/dt of the pairs of one sub-source.
+  float* inverseGap;
+};
+
+// Running sums over the far pairs, eight lanes per band (the SSE2 kernel fills four of them);
+// S_far[k] = sum of the lanes of band k.
+struct FarPairSums {
+  double lane[kBandCount][8];
+};
+
+// Adds the far pairs (a, j), j > a, to sums: per band the sum of
+// p_a p_j (sin(K w dt) - sin(w dt / K)) / dt. Writes the j of the near pairs (a < j, |dt| below
+// nearLimit) to nearList (room for stride entries) and returns how many there are.
+int AddFarPairsSse2(const PairTables& tables, int a, FarPairSums& sums, int* nearList);
+int AddFarPairsAvx2(const PairTables& tables, int a, FarPairSums& sums, int* nearList);
