@@ -8,21 +8,24 @@ namespace {
 const char kManufacturer[] = "Kestrane Professional";
 // The degree sign is the single Windows-1252 byte 0xB0.
 const char kDataResolution[] = "5\xB0 Magnitude Balloon";
+
+// The host asks for capabilities by number (1..5) and reads one of three answers.
+enum CapabilityAnswer : int { kCapabilityRefused = -1, kCapabilityUnknown = 0, kCapabilityOffered = 1 };
+constexpr int kLastCapability = 5;
+constexpr CapabilityAnswer kCapabilityAnswers[kLastCapability + 1] = {
+    kCapabilityUnknown,  // 0 is no capability
+    kCapabilityRefused, kCapabilityRefused, kCapabilityOffered, kCapabilityUnknown, kCapabilityOffered};
+constexpr int kPluginClass = 2;
 }  // namespace
 
 PLUGIN_EXPORT int PLUGIN_CALL DLLVersion() { return product::kVersion; }
 
 PLUGIN_EXPORT int PLUGIN_CALL DLLGetCaps(int cap) {
-  switch (cap) {
-    case 1:
-    case 2: return -1;
-    case 3:
-    case 5: return 1;
-    default: return 0;
-  }
+  if (cap < 1 || cap > kLastCapability) return kCapabilityUnknown;
+  return kCapabilityAnswers[cap];
 }
 
-PLUGIN_EXPORT int PLUGIN_CALL DLLClass() { return 2; }
+PLUGIN_EXPORT int PLUGIN_CALL DLLClass() { return kPluginClass; }
 
 PLUGIN_EXPORT int PLUGIN_CALL DLLLock(int* out) {
   *out = 0;
@@ -33,7 +36,7 @@ PLUGIN_EXPORT int PLUGIN_CALL DLLGetComponents() {
   if (!CurrentSlot) return -1;
   // Six per box. A stored count outside 0..capacity is reported as far as the slot's tables
   // reach, so that a host which sizes its buffers from this count is never sent past them.
-  return 6 * BoundedBoxCount(*CurrentSlot);
+  return kComponentsPerBox * BoundedBoxCount(*CurrentSlot);
 }
 
 PLUGIN_EXPORT int PLUGIN_CALL DLLGetName(const char** out) {

@@ -11,6 +11,10 @@ ComponentSlot* CurrentSlot = nullptr;
 int32_t DllFlagWord = 0;
 
 namespace {
+// How often each record's instance has ended; a record released and handed out again during a
+// dialog is thereby told apart from the instance the dialog opened on.
+uint32_t InstanceEndings[kSlotCount];
+
 constexpr float kDegreesPerRadian = 57.2957763671875f;
 
 void Copy3(float* to, const float* from) {
@@ -22,7 +26,7 @@ void Copy3(float* to, const float* from) {
 // Index of component c in the flat source list, or -1. The host is told 6 x boxCount components;
 // numbers outside that range (or past the table) are refused rather than read.
 int ComponentEntry(const ComponentSlot& slot, int c) {
-  const int count = 6 * BoundedBoxCount(slot);
+  const int count = kComponentsPerBox * BoundedBoxCount(slot);
   if (c < 1 || c > count || c > kComponentEntries) return -1;
   return c - 1;
 }
@@ -40,6 +44,7 @@ float* ComponentAim(ComponentSlot& slot, int c) {
 
 int ResetComponent(ComponentSlot* record) {
   if (!record) return -1;
+  if (record >= SlotTable && record < SlotTable + kSlotCount) ++InstanceEndings[record - SlotTable];
   record->inUse = 0;
   std::memset(record->arrayPosition, 0, sizeof record->arrayPosition);
   std::memset(record->arrayAngles, 0, sizeof record->arrayAngles);
@@ -48,6 +53,20 @@ int ResetComponent(ComponentSlot* record) {
   // boxCount, the rest of the design data and the checksum; length and tag words stay.
   for (int w = 2; w < product::kBlockWords; ++w) record->settings[w] = 0;
   return 0;
+}
+
+SlotInstanceToken TakeSlotInstanceToken(const ComponentSlot* record) {
+  SlotInstanceToken token;
+  if (record >= SlotTable && record < SlotTable + kSlotCount) {
+    token.record = record;
+    token.endings = InstanceEndings[record - SlotTable];
+  }
+  return token;
+}
+
+bool SameSlotInstance(const SlotInstanceToken& token) {
+  return token.record && token.record->inUse != 0 &&
+         InstanceEndings[token.record - SlotTable] == token.endings;
 }
 
 float GetPointDistance(const float* a, const float* b) {

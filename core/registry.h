@@ -9,7 +9,20 @@ extern ComponentSlot SlotTable[kSlotCount];
 extern ComponentSlot* CurrentSlot;
 extern int32_t DllFlagWord;
 
+// The host sees six components per box: the nine-point sources 1..6 of each box in turn.
+constexpr int kComponentsPerBox = 6;
+
+// Frees a record (its instance ends) and clears its placement and design.
 int ResetComponent(ComponentSlot* record);
+
+// Tells whether a record still holds the same instance: code that keeps a slot pointer across
+// host calls (the design dialog's modal loop) takes a token first and checks it before writing.
+struct SlotInstanceToken {
+  const ComponentSlot* record = nullptr;
+  uint32_t endings = 0;
+};
+SlotInstanceToken TakeSlotInstanceToken(const ComponentSlot* record);
+bool SameSlotInstance(const SlotInstanceToken& token);
 float GetPointDistance(const float* a, const float* b);
 
 // boxCount as stored (design data word 2); may hold anything a settings block carried.

@@ -11,7 +11,6 @@
 static_assert(design::kEqRowCapacity >= product::kMaxBoxes, "an EqGain row for every box");
 
 namespace {
-constexpr int kComponentsPerBox = 6;
 constexpr int kFirstStepBand = 12;  // 1.6 kHz; bands 13..20 take the larger step
 
 // dB added to band 12 and to bands 13..20 for each HfLevelIndex ("+3", "0", "-3").

@@ -33,6 +33,22 @@ TEST_F(RegistryTest, ExhaustionAndReuse) {
   EXPECT_EQ(5, CI_GetFreeID());
 }
 
+TEST_F(RegistryTest, AnInstanceTokenOutlivesSwitchesButNotARelease) {
+  ClaimCurrent();
+  ComponentSlot* record = CurrentSlot;
+  const SlotInstanceToken token = TakeSlotInstanceToken(record);
+  const int other = CI_GetFreeID();
+  ASSERT_EQ(0, CI_MakeCurrent(other));
+  EXPECT_TRUE(SameSlotInstance(token));
+  CurrentSlot = record;
+  ASSERT_EQ(0, CI_Release());
+  EXPECT_FALSE(SameSlotInstance(token));
+  // The same record handed out again holds another instance.
+  EXPECT_EQ(record, &SlotTable[CI_GetFreeID()]);
+  EXPECT_FALSE(SameSlotInstance(token));
+  EXPECT_FALSE(SameSlotInstance(TakeSlotInstanceToken(nullptr)));
+}
+
 TEST_F(RegistryTest, ReleaseKeepsFilterButClearsDesign) {
   const int id = ClaimCurrent();
   float gain[21], phase[21];

@@ -1,0 +1,20 @@
+// How this plug-in's IP_ShowDialog differs from the others' (the call itself is shared).
+// Brenlowe copies the whole block aside at the opening and puts it back unless the dialog ends
+// with OK; it runs the dialog in the module state the host left current.
+#pragma once
+#include <cstdint>
+
+#include "design_dialog.h"
+#include "directivity_index_compute.h"
+
+namespace dialog_call {
+
+constexpr bool kKeepsUndoCopy = true;
+constexpr bool kSwitchesModuleState = false;
+
+inline void LoadDesign(const int32_t* block, CDialog1& dialog) { brenlowe::LoadDesignForm(block, dialog); }
+inline void StoreDesign(const CDialog1& dialog, int32_t* block) { brenlowe::StoreDesignForm(dialog, block); }
+// What an accepted design makes the plug-in recompute, on the current slot.
+inline void RecomputeAfterStore() { ComputeDirectivityIndex(); }
+
+}  // namespace dialog_call
