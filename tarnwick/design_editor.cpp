@@ -4,7 +4,11 @@ namespace tarnwick {
 
 namespace {
 
-int RowOfModel(int code) { return code >= 0 && code < kModelRows ? code : -1; }
+int RowOfModel(int code) { return code >= 0 && code < kModelRows ? code : kNoModel; }
+
+// What the opening takes for out of range: stored angles beyond these open as 0.
+constexpr float kAimingOpeningLimit = 180.0f;
+constexpr float kSplayOpeningLimit = 15.0f;
 
 // Held while a check of a typed angle shows a message: the message box takes the focus from
 // the edits, and their own checks must not run in the middle of it.
@@ -25,9 +29,9 @@ int DesignEditor::ModelCodeOf(int box) const { return RowOfModel(SelectedModelRo
 
 void DesignEditor::PrepareForOpening() {
   for (int i = 0; i < kDesignBoxes; ++i) {
-    if (model[i] < 0 || model[i] > kHighestStoredModel) model[i] = 0;
-    const float lowest = i == 0 ? -180.0f : 0.0f;
-    const float highest = i == 0 ? 180.0f : 15.0f;
+    if (model[i] < 0 || model[i] > kHighestStoredModel) model[i] = kModelOrlexR7;
+    const float lowest = i == 0 ? -kAimingOpeningLimit : 0.0f;
+    const float highest = i == 0 ? kAimingOpeningLimit : kSplayOpeningLimit;
     if (angle[i] < lowest || angle[i] > highest) angle[i] = 0.0f;
     sizeClass[i] = SizeClassOf(model[i]);
     if (gain[i] > kGainCeiling) gain[i] = kGainCeiling;
@@ -35,8 +39,9 @@ void DesignEditor::PrepareForOpening() {
     columnValue[i] = gain[i];
     storedJunctionCode_[i] = junctionCode[i];
   }
-  columnMode = 0;
+  columnMode = kColumnGains;
   angleCheckBusy = 0;
+  refusedJunction_ = 0;
 }
 
 void DesignEditor::OpenModels() {
@@ -93,6 +98,10 @@ void DesignEditor::SetupAdapters(int row, int box) {
   if (box >= 1) ShowAdapter(box - 1, AdapterAboveBox(AdapterClassOf(model[box - 1]), own));
 }
 
+AdapterFrame DesignEditor::FrameShown(int k) const {
+  return AdapterListEnabled(k) ? AdapterSelection(k) : AdapterFrame::kNone;
+}
+
 void DesignEditor::RecomputeJunctions() {
   for (int i = 0; i < boxCount; ++i) {
     junctionCode[i] = kJunctionPlain;
@@ -102,12 +111,10 @@ void DesignEditor::RecomputeJunctions() {
     const int upper = sizeClass[i - 1];
     const int lower = sizeClass[i];
     if (upper < lower) {
-      const AdapterFrame frame =
-          AdapterListEnabled(i - 1) ? AdapterSelection(i - 1) : AdapterFrame::kNone;
-      junctionCode[i] = SmallerBelowCode(upper, lower, model[i], frame);
+      junctionCode[i] = SmallerBelowCode(upper, lower, model[i], FrameShown(i - 1));
       EnableAngleControls(i, true);
       if (junctionCode[i] == kJunctionQk) {
-        angle[i] = 10.0f;
+        angle[i] = kFixedFrameSplay;
         EnableAngleControls(i, false);
       }
     } else {
@@ -127,7 +134,7 @@ int DesignEditor::ProposedCodeAbove(int box) {
     proposed = AdapterFrame::kRk;
   const int code = SmallerBelowCode(upper, lower, model[box], proposed);
   if (code == kJunctionQk) {
-    angle[box] = 10.0f;
+    angle[box] = kFixedFrameSplay;
     EnableAngleControls(box, false);
     // The list shows the frame that the code and the locked angle stand for.
     if (AdapterListEnabled(box - 1)) ShowAdapterList(box - 1, AdapterFrame::kQk);
@@ -139,7 +146,10 @@ int DesignEditor::ProposedCodeBelow(int box) const {
   const int upper = sizeClass[box];
   const int lower = sizeClass[box + 1];
   if (upper >= lower) return NotSmallerBelowCode(upper, lower);
-  return SmallerBelowCode(upper, lower, model[box + 1], AdapterFrame::kQk);
+  // A new model above keeps the frame that the list below shows (the one OK will store), and
+  // with it that frame's angle rule: a chosen "TK-900-RK" keeps its limit. The list and the
+  // locked angle of a "TK-900-QK" were set up with the adapters just before.
+  return SmallerBelowCode(upper, lower, model[box + 1], FrameShown(box));
 }
 
 void DesignEditor::LimitAngleByAdapter(int junction) {
@@ -209,11 +219,21 @@ void DesignEditor::OnAngleKillFocus(int junction) {
   }
   // A text that the data exchange refuses has been reported by it.
   if (!RefreshMembers()) return;
-  const int kind = TypedAngleKind(SelectedModelRow(junction), SelectedModelRow(junction - 1));
-  if (ValidateAngle(junction, kind)) FillControls();
+  if (ValidateAngle(junction, KindAt(junction))) FillControls();
 }
 
-bool DesignEditor::ValidateAngle(int junction, int kind) {
+TypedAngleKind DesignEditor::KindAt(int junction) const {
+  return TypedAngleKindOf(SelectedModelRow(junction), SelectedModelRow(junction - 1));
+}
+
+bool DesignEditor::RecheckRefusedAngle() {
+  const int junction = refusedJunction_;
+  if (junction < 1 || junction > kJunctions || angleCheckBusy) return true;
+  BusyScope busy(angleCheckBusy);
+  return ValidateAngle(junction, KindAt(junction));
+}
+
+bool DesignEditor::ValidateAngle(int junction, TypedAngleKind kind) {
   const TypedAngleRule rule = TypedAngleRuleFor(kind, junctionCode[junction], sizeClass[junction]);
   const float value = angle[junction];
   const bool failures[] = {!TypedAngleHasValidForm(kind, value),
@@ -221,10 +241,12 @@ bool DesignEditor::ValidateAngle(int junction, int kind) {
   for (bool failed : failures) {
     // Cancel keeps the value and goes on to the next check.
     if (failed && AskRetry(rule.message)) {
+      refusedJunction_ = junction;
       FocusAngleEdit(junction);
       return false;
     }
   }
+  if (refusedJunction_ == junction) refusedJunction_ = 0;
   return true;
 }
 
@@ -293,23 +315,24 @@ void DesignEditor::StepGainDelay(int direction, int box) {
   if (box < 0 || box >= kDesignBoxes) return;
   // The step starts from the value the edit shows, typed or not.
   TakeColumn();
-  float& value = columnMode == 1 ? delay[box] : gain[box];
-  if (columnMode == 1 ? StepDelay(value, direction) : StepGain(value, direction))
+  const bool delays = columnMode == kColumnDelays;
+  float& value = delays ? delay[box] : gain[box];
+  if (delays ? StepDelay(value, direction) : StepGain(value, direction))
     columnValue[box] = value;
 }
 
 void DesignEditor::TakeColumn() {
-  float* shown = columnMode == 1 ? delay : gain;
+  float* shown = columnMode == kColumnDelays ? delay : gain;
   for (int i = 0; i < kDesignBoxes; ++i) shown[i] = columnValue[i];
 }
 
-void DesignEditor::ShowColumn(int mode) {
+void DesignEditor::ShowColumn(ColumnMode mode) {
   // The radio button already shows the new mode; the values shown belong to the old one.
   const int32_t shownMode = columnMode;
   RefreshMembers();
   columnMode = shownMode;
   TakeColumn();
-  const float* chosen = mode == 1 ? delay : gain;
+  const float* chosen = mode == kColumnDelays ? delay : gain;
   for (int i = 0; i < kDesignBoxes; ++i) columnValue[i] = chosen[i];
   columnMode = mode;
   FillControls();

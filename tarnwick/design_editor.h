@@ -10,13 +10,16 @@
 
 namespace tarnwick {
 
+// What the gain/delay column shows; the values are the order of its two radio buttons.
+enum ColumnMode : int32_t { kColumnGains = 0, kColumnDelays = 1 };
+
 class DesignEditor : public DesignForm {
  public:
   virtual ~DesignEditor() = default;
 
   int32_t sizeClass[kDesignBoxes] = {};   // SizeClass per box
   float columnValue[kDesignBoxes] = {};   // what each gain/delay edit shows
-  int32_t columnMode = 0;                 // 0 gains, 1 delays
+  int32_t columnMode = kColumnGains;      // a ColumnMode (an int for the radio group)
   int32_t angleCheckBusy = 0;             // a typed-angle check is showing a message
 
   // Opening: first the members are brought into range (before the controls show them), then
@@ -34,7 +37,13 @@ class DesignEditor : public DesignForm {
   void StepSplayAngle(int direction, int junction);
   // The typed splay angle of junction j when its edit lost the focus.
   void OnAngleKillFocus(int junction);
-  bool ValidateAngle(int junction, int kind);
+  bool ValidateAngle(int junction, TypedAngleKind kind);
+  // The junction whose typed text the check refused and gave back to the user (Retry), 0 when
+  // none: that text stays in its edit until it is checked again, and must not be kept.
+  int RefusedJunction() const { return refusedJunction_; }
+  // OK with a refused text still standing checks it again: true when it now passes or the user
+  // keeps it (Cancel), false when it goes back to its edit. Members refreshed by the caller.
+  bool RecheckRefusedAngle();
 
   void OnBoxCountChange();
   // The box-count spin now stands at position (new count - 1).
@@ -45,8 +54,8 @@ class DesignEditor : public DesignForm {
   void SetAllBoxes(int sourceBox);
 
   void StepGainDelay(int direction, int box);
-  // The column switches to gains (0) or delays (1); the shown values go to the mode shown.
-  void ShowColumn(int mode);
+  // The column switches to another mode; the shown values go to the mode shown.
+  void ShowColumn(ColumnMode mode);
   // The shown column into gain or delay, as OK takes it.
   void TakeColumn();
 
@@ -83,6 +92,9 @@ class DesignEditor : public DesignForm {
 
  private:
   int ModelCodeOf(int box) const;
+  // The frame the adapter list of junction k + 1 offers and shows, kNone when it offers none.
+  AdapterFrame FrameShown(int k) const;
+  TypedAngleKind KindAt(int junction) const;
   void ShowAdapter(int k, AdapterShown shown);
   int ProposedCodeAbove(int box);
   int ProposedCodeBelow(int box) const;
@@ -91,6 +103,7 @@ class DesignEditor : public DesignForm {
   bool HasBoxBelow(int box) const { return box < boxCount - 1; }
 
   bool opening_ = false;
+  int refusedJunction_ = 0;
   // The junction codes as stored, for the frames the opening shows.
   int32_t storedJunctionCode_[kDesignBoxes] = {};
 };

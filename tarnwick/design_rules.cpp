@@ -16,15 +16,15 @@ const char kEnterNumberMessage[] = "Please enter a number";
 const char kNegativeSplayMessage[] = "The aiming angle should be > 0";
 
 int SizeClassOf(int modelCode) {
-  if (modelCode >= 4 && modelCode <= 5) return 2;
-  if (modelCode >= 6 && modelCode <= 8) return 3;
-  if (modelCode == kModelTk340) return 5;
-  return 1;
+  if (modelCode >= kModelTk520 && modelCode <= kModelTk520F) return kClassMedium;
+  if (modelCode >= kModelTk430 && modelCode <= kModelTk430Bf) return kClassSmall;
+  if (modelCode == kModelTk340) return kClassTk340;
+  return kClassLarge;
 }
 
 int AdapterClassOf(int modelCode) {
   const int size = SizeClassOf(modelCode);
-  return size == 5 ? kNoAdapterClass : size;
+  return size == kClassTk340 ? kNoAdapterClass : size;
 }
 
 AdapterFrame AdapterFrameNamed(const char* name) {
@@ -35,9 +35,12 @@ AdapterFrame AdapterFrameNamed(const char* name) {
 
 namespace {
 
+// The adapter classes 1..3 are the size classes of the same models.
 AdapterShown ShownFrame(int upperAdapterClass, int lowerAdapterClass) {
-  if (upperAdapterClass == 1 && lowerAdapterClass == 2) return AdapterShown::kLabelRk;
-  if (upperAdapterClass == 2 && lowerAdapterClass == 3) return AdapterShown::kLabelPk;
+  if (upperAdapterClass == kClassLarge && lowerAdapterClass == kClassMedium)
+    return AdapterShown::kLabelRk;
+  if (upperAdapterClass == kClassMedium && lowerAdapterClass == kClassSmall)
+    return AdapterShown::kLabelPk;
   return AdapterShown::kChoice;  // class 1 over class 3: the user picks the frame
 }
 
@@ -60,15 +63,17 @@ AdapterShown AdapterAboveBox(int upper, int lower) {
 
 int SmallerBelowCode(int upperClass, int lowerClass, int lowerModel, AdapterFrame frame) {
   const bool tk340 = lowerModel == kModelTk340;
-  if (upperClass == 1 && lowerClass == 2) return kJunctionRk;
-  if (upperClass == 1 && lowerClass == 3) {
+  if (upperClass == kClassLarge && lowerClass == kClassMedium) return kJunctionRk;
+  if (upperClass == kClassLarge && lowerClass == kClassSmall) {
     if (frame == AdapterFrame::kQk) return kJunctionQk;
     if (frame == AdapterFrame::kRk) return kJunctionRk;
     return kJunctionPlain;
   }
-  if (upperClass == 1 && lowerClass == 5) return tk340 ? kJunctionTk340UnderLarge : kJunctionPlain;
-  if (upperClass == 2 && lowerClass == 3) return kJunctionPk;
-  if (upperClass == 2 && lowerClass == 5) return tk340 ? kJunctionTk340UnderMid : kJunctionPlain;
+  if (upperClass == kClassLarge && lowerClass == kClassTk340)
+    return tk340 ? kJunctionTk340UnderLarge : kJunctionPlain;
+  if (upperClass == kClassMedium && lowerClass == kClassSmall) return kJunctionPk;
+  if (upperClass == kClassMedium && lowerClass == kClassTk340)
+    return tk340 ? kJunctionTk340UnderMid : kJunctionPlain;
   return kJunctionPlain;
 }
 
@@ -77,19 +82,21 @@ int NotSmallerBelowCode(int upperClass, int lowerClass) {
 }
 
 int NotSmallerBelowCodeRecomputed(int upperClass, int lowerClass) {
-  if (upperClass == 5 && lowerClass == 3) return kJunctionPlain;
+  if (upperClass == kClassTk340 && lowerClass == kClassSmall) return kJunctionPlain;
   return NotSmallerBelowCode(upperClass, lowerClass);
 }
 
 float AdapterAngleLimit(int code, int lowerClass) {
-  if (code == kJunctionRk && lowerClass == 2) return 5.0f;
-  if ((code == kJunctionRk && lowerClass == 3) || code == kJunctionPk) return 7.0f;
+  if (code == kJunctionRk && lowerClass == kClassMedium) return 5.0f;
+  if ((code == kJunctionRk && lowerClass == kClassSmall) || code == kJunctionPk) return 7.0f;
   return kNoAngleLimit;
 }
 
 float AdapterChangeAngleLimit(int previousCode, int lowerClass) {
-  if (previousCode == kJunctionQk && (lowerClass == 2 || lowerClass == 5)) return 5.0f;
-  if ((previousCode == kJunctionQk && lowerClass == 3) || previousCode == kJunctionPk) return 7.0f;
+  if (previousCode == kJunctionQk && (lowerClass == kClassMedium || lowerClass == kClassTk340))
+    return 5.0f;
+  if ((previousCode == kJunctionQk && lowerClass == kClassSmall) || previousCode == kJunctionPk)
+    return 7.0f;
   return kNoAngleLimit;
 }
 
@@ -103,10 +110,12 @@ float AngleNextToTk340(float angle) { return angle > 7.0f && angle < 8.0f ? 8.0f
 
 float SplayStepLimit(int lowerModel, int upperModel, int code, int lowerClass) {
   float limit = 10.0f;
-  if (lowerModel == kModelTk340) limit = upperModel < 6 ? 12.0f : 15.0f;
+  // Under the "TK-430" family or another "TK-340" (the models from "TK-430" on) it may open
+  // further than under the larger ones.
+  if (lowerModel == kModelTk340) limit = upperModel < kModelTk430 ? 12.0f : 15.0f;
   if (code == kJunctionRk || code == kJunctionPk) {
-    if (lowerClass == 2) limit = 5.0f;
-    if (lowerClass == 3) limit = 7.0f;
+    if (lowerClass == kClassMedium) limit = 5.0f;
+    if (lowerClass == kClassSmall) limit = 7.0f;
   } else if (code == kJunctionTk340UnderLarge || code == kJunctionTk340UnderMid) {
     limit = 12.5f;
   }
@@ -161,34 +170,44 @@ float StepSplay(float angle, int direction, int lowerModel, int upperModel, int 
   return angle;
 }
 
-int TypedAngleKind(int lowerRow, int upperRow) {
-  if (lowerRow >= 15 && lowerRow <= 17) return 2;
-  if (lowerRow == kModelTk340) return upperRow == kModelTk340 ? 3 : 4;
-  if (upperRow >= 15 && upperRow <= 17) return 2;
-  return 1;
+namespace {
+
+bool IsFiveDegreeRow(int row) { return row >= kFiveDegreeRowFirst && row <= kFiveDegreeRowLast; }
+
+}  // namespace
+
+TypedAngleKind TypedAngleKindOf(int lowerRow, int upperRow) {
+  if (IsFiveDegreeRow(lowerRow)) return TypedAngleKind::kFiveDegreeRows;
+  if (lowerRow == kModelTk340)
+    return upperRow == kModelTk340 ? TypedAngleKind::kTk340Pair : TypedAngleKind::kTk340UnderOther;
+  if (IsFiveDegreeRow(upperRow)) return TypedAngleKind::kFiveDegreeRows;
+  return TypedAngleKind::kPlain;
 }
 
-TypedAngleRule TypedAngleRuleFor(int kind, int code, int lowerClass) {
+TypedAngleRule TypedAngleRuleFor(TypedAngleKind kind, int code, int lowerClass) {
   TypedAngleRule rule{"Whole numbers from 0 to 10 only", 10.0f};
-  if (kind == 2) rule = {"Whole numbers from 0 to 5 only", 5.0f};
-  if (kind == 3) rule = {"Valid angles are: 0, 1, 2, ... 12, 13.5, 15", 15.0f};
-  if (kind == 4) rule = {"Whole numbers from 0 to 7 or 7.5", 7.5f};
-  if (code == kJunctionRk && lowerClass == 2) rule = {"Whole numbers from 0 to 5 only", 5.0f};
-  if (code == kJunctionRk && lowerClass == 3) rule = {"Whole numbers from 0 to 7 only", 7.0f};
+  if (kind == TypedAngleKind::kFiveDegreeRows) rule = {"Whole numbers from 0 to 5 only", 5.0f};
+  if (kind == TypedAngleKind::kTk340Pair)
+    rule = {"Valid angles are: 0, 1, 2, ... 12, 13.5, 15", 15.0f};
+  if (kind == TypedAngleKind::kTk340UnderOther) rule = {"Whole numbers from 0 to 7 or 7.5", 7.5f};
+  if (code == kJunctionRk && lowerClass == kClassMedium)
+    rule = {"Whole numbers from 0 to 5 only", 5.0f};
+  if (code == kJunctionRk && lowerClass == kClassSmall)
+    rule = {"Whole numbers from 0 to 7 only", 7.0f};
   if (code == kJunctionPk) {
-    rule = lowerClass == 5 ? TypedAngleRule{"Whole numbers from 0 to 5 only", 5.0f}
-                           : TypedAngleRule{"Whole numbers from 0 to 7 only", 7.0f};
+    rule = lowerClass == kClassTk340 ? TypedAngleRule{"Whole numbers from 0 to 5 only", 5.0f}
+                                     : TypedAngleRule{"Whole numbers from 0 to 7 only", 7.0f};
   }
   return rule;
 }
 
-bool TypedAngleHasValidForm(int kind, float angle) {
+bool TypedAngleHasValidForm(TypedAngleKind kind, float angle) {
   const bool whole = std::floor(angle) == angle;
-  if (kind == 3) {
+  if (kind == TypedAngleKind::kTk340Pair) {
     if (angle == 13.5f) return true;
     return whole && angle != 13.0f && angle != 14.0f;
   }
-  return whole || (kind == 4 && angle == 7.5f);
+  return whole || (kind == TypedAngleKind::kTk340UnderOther && angle == 7.5f);
 }
 
 bool TypedAngleInRange(float angle, float limit) { return !(angle < 0.0f || angle > limit); }

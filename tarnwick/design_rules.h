@@ -10,15 +10,34 @@ constexpr int kDesignBoxes = 24;   // boxes the dialog edits; box 0 hangs at the
 constexpr int kJunctions = 23;     // junction j (1..23) lies between box j - 1 and box j
 
 // ModelCode = the row of a box's model list (the mapping is the identity).
+enum ModelCode : int {
+  kNoModel = -1,  // the list has no selection
+  kModelOrlexR7,
+  kModelTk610,
+  kModelTk610_1,
+  kModelTk610Bf,
+  kModelTk520,
+  kModelTk520F,
+  kModelTk430,
+  kModelTk430B,
+  kModelTk430Bf,
+  kModelTk340,  // the smallest cabinet, with its own angle rules
+};
 constexpr int kModelRows = 10;
-constexpr int kNoModel = -1;        // the list has no selection
-constexpr int kModelTk340 = 9;      // the smallest cabinet, with its own angle rules
+static_assert(kModelTk340 == kModelRows - 1, "the lists end with \"TK-340\"");
 constexpr int kHighestStoredModel = 18;  // codes above this in a stored design open as 0
 extern const char* const kModelNames[kModelRows];
 
-// Size class, 1 = largest; "TK-340" is class 5. No model counts as class 1.
+// Size class of a model, 1 = largest. There is no class 4: "TK-340" stands apart as 5.
+enum SizeClass : int {
+  kClassLarge = 1,   // "Orlex-R7" and the "TK-610" family; also a box without a model
+  kClassMedium = 2,  // the "TK-520" family
+  kClassSmall = 3,   // the "TK-430" family
+  kClassTk340 = 5,
+};
 int SizeClassOf(int modelCode);
-// Which adapter frame a junction offers; "TK-340" (4) never takes one.
+// Which adapter frame a junction offers: the size classes 1..3, and 4 for "TK-340", which
+// never takes one.
 int AdapterClassOf(int modelCode);
 constexpr int kNoAdapterClass = 4;
 
@@ -59,6 +78,8 @@ int NotSmallerBelowCodeRecomputed(int upperClass, int lowerClass);
 // A junction angle above this after a model change or adapter choice is brought down to it;
 // a large value means no limit.
 constexpr float kNoAngleLimit = 1.0e30f;
+// The angle that "TK-900-QK" fixes its junction at.
+constexpr float kFixedFrameSplay = 10.0f;
 float AdapterAngleLimit(int code, int lowerClass);
 // The same when the frame of a junction that had previousCode is changed.
 float AdapterChangeAngleLimit(int previousCode, int lowerClass);
@@ -73,16 +94,25 @@ float SplayStepLimit(int lowerModel, int upperModel, int code, int lowerClass);
 float StepSplay(float angle, int direction, int lowerModel, int upperModel, int code,
                 int lowerClass);
 
-// The check of a typed splay angle. The kind comes from the rows of the lower and upper
-// boxes' lists: 1 everything else, 2 (rows 15..17, which the lists do not offer),
-// 3 "TK-340" under "TK-340", 4 "TK-340" under any other box.
-int TypedAngleKind(int lowerRow, int upperRow);
+// The check of a typed splay angle. Its kind comes from the rows of the lower and upper boxes'
+// lists; the numbers are the ones the rules are written with.
+enum class TypedAngleKind : int {
+  kPlain = 1,             // whole degrees 0..10
+  kFiveDegreeRows = 2,    // a box of rows 15..17 at the junction: whole degrees 0..5
+  kTk340Pair = 3,         // "TK-340" under "TK-340": 0..12, 13.5, 15
+  kTk340UnderOther = 4,   // "TK-340" under any other box: 0..7 or 7.5
+};
+// Rows 15..17 of a model list have their own typed-angle rule; the ten-row lists never offer
+// them, so the rule is kept only for designs that name them.
+constexpr int kFiveDegreeRowFirst = 15;
+constexpr int kFiveDegreeRowLast = 17;
+TypedAngleKind TypedAngleKindOf(int lowerRow, int upperRow);
 struct TypedAngleRule {
   const char* message;
   float limit;
 };
-TypedAngleRule TypedAngleRuleFor(int kind, int code, int lowerClass);
-bool TypedAngleHasValidForm(int kind, float angle);
+TypedAngleRule TypedAngleRuleFor(TypedAngleKind kind, int code, int lowerClass);
+bool TypedAngleHasValidForm(TypedAngleKind kind, float angle);
 bool TypedAngleInRange(float angle, float limit);
 // Reads a number from the start of a typed text the way "%g" does.
 bool ParseTypedAngle(const char* text, float* angle);

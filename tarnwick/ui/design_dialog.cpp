@@ -9,6 +9,10 @@ namespace {
 // Answered with 0 and nothing else.
 constexpr UINT WM_DESIGN_HOST_QUERY = WM_APP + 0x100;
 constexpr int kAngleTextLimit = 80;
+// The angle and gain/delay spins stand at 0 between clicks; a click reports +1 or -1.
+constexpr int kStepSpinRange = 100;
+// The hidden aiming spin moves the top box's aiming angle by half a degree, without limits.
+constexpr float kAimingStep = 0.5f;
 
 }  // namespace
 
@@ -63,8 +67,8 @@ BOOL CDialog1::OnInitDialog() {
   PrepareForOpening();
   CDialog::OnInitDialog();
   for (int i = 0; i < kBoxes; ++i) {
-    angleSpin[i].SetRange(-100, 100);
-    columnSpin[i].SetRange(-100, 100);
+    angleSpin[i].SetRange(-kStepSpinRange, kStepSpinRange);
+    columnSpin[i].SetRange(-kStepSpinRange, kStepSpinRange);
   }
   boxCountSpin.SetRange(0, kBoxes - 1);
   OpenModels();
@@ -82,7 +86,9 @@ BOOL CDialog1::OnInitDialog() {
 
 BOOL CDialog1::PreTranslateMessage(MSG* msg) {
   // Enter in an angle edit moves on to the next one (or to the first gain/delay edit) and then
-  // does what Enter does in any dialog.
+  // does what Enter does in any dialog. Leaving the edit checks its text: when the check gives
+  // the focus back (the user answered Retry, or the text is no number), the Enter ends there,
+  // or it would end the dialog with the text just refused.
   if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) {
     HWND focus = ::GetFocus();
     const int id = focus && ::IsChild(m_hWnd, focus) ? ::GetDlgCtrlID(focus) : 0;
@@ -90,7 +96,10 @@ BOOL CDialog1::PreTranslateMessage(MSG* msg) {
     if (id >= IDC_ANGLE_EDIT_FIRST && id <= last) {
       CWnd* next = id < last ? GetDlgItem(id + 1) : nullptr;
       if (!next || !next->IsWindowEnabled()) next = GetDlgItem(IDC_COLUMN_EDIT_FIRST);
-      if (next) next->SetFocus();
+      if (next) {
+        next->SetFocus();
+        if (::GetFocus() != next->m_hWnd) return TRUE;
+      }
     }
   }
   return CDialog::PreTranslateMessage(msg);
@@ -103,8 +112,7 @@ void CDialog1::OnVScroll(UINT code, UINT pos, CWnd* scrollBar) {
     const int position = static_cast<int>(pos);
     const int id = scrollBar->GetDlgCtrlID();
     if (id == IDC_ANGLE_SPIN_FIRST) {
-      // The aiming spin (hidden): half a degree a click, no limits.
-      angle[0] += position > 0 ? 0.5f : position < 0 ? -0.5f : 0.0f;
+      angle[0] += position > 0 ? kAimingStep : position < 0 ? -kAimingStep : 0.0f;
       angleSpin[0].SetPos(0);
     } else if (id > IDC_ANGLE_SPIN_FIRST && id < IDC_ANGLE_SPIN_FIRST + kBoxes) {
       StepSplayAngle(position, id - IDC_ANGLE_SPIN_FIRST);
@@ -145,9 +153,9 @@ void CDialog1::OnAdapterSelected(UINT id) {
 
 void CDialog1::OnBoxCountSelected() { OnBoxCountChange(); }
 
-void CDialog1::OnGainMode() { ShowColumn(0); }
+void CDialog1::OnGainMode() { ShowColumn(tarnwick::kColumnGains); }
 
-void CDialog1::OnDelayMode() { ShowColumn(1); }
+void CDialog1::OnDelayMode() { ShowColumn(tarnwick::kColumnDelays); }
 
 void CDialog1::OnSetAllBoxes() {
   const int focused = setAllButton.lastFocusId;
@@ -176,6 +184,8 @@ void CDialog1::OnOK() {
     angleEdit[junction].SetFocus();
     return;
   }
+  // A typed angle that its check sent back to the user (Retry) is never kept: OK asks again.
+  if (!RecheckRefusedAngle()) return;
   RecomputeCodesForOk();
   if (!UpdateData(TRUE)) return;
   closing_ = true;

@@ -259,12 +259,22 @@ TEST(TarnwickDesignEditor, RetryReturnsToTheEditAndCancelKeepsTheValue) {
   dialog.TypeAngle(1, "10.5", {true});
   EXPECT_EQ(1u, dialog.messages.size());
   EXPECT_EQ(1, dialog.focusedJunction);
+  // The refused text stands until it is checked again: OK asks once more, and Retry again
+  // keeps the dialog from taking it.
+  EXPECT_EQ(1, dialog.RefusedJunction());
+  dialog.answers = {true};
+  EXPECT_FALSE(dialog.RecheckRefusedAngle());
+  EXPECT_EQ(2u, dialog.messages.size());
+  EXPECT_EQ(1, dialog.RefusedJunction());
   dialog.messages.clear();
   dialog.focusedJunction = -1;
   dialog.TypeAngle(1, "10.5");  // Cancel twice: wrong form and out of range
   EXPECT_EQ(2u, dialog.messages.size());
   EXPECT_EQ(10.5f, dialog.angle[1]);
   EXPECT_EQ(-1, dialog.focusedJunction);
+  EXPECT_EQ(0, dialog.RefusedJunction());  // kept by the user's Cancel
+  EXPECT_TRUE(dialog.RecheckRefusedAngle());
+  EXPECT_EQ(2u, dialog.messages.size());
   dialog.messages.clear();
   dialog.TypeAngle(1, "abc");
   EXPECT_EQ(std::vector<std::string>{"Please enter a number"}, dialog.messages);
@@ -291,6 +301,72 @@ TEST(TarnwickDesignEditor, ModelChangesKeepTheAimingAngleAndTidySplays) {
   EXPECT_EQ(kJunctionInverted, dialog.junctionCode[2]);
   dialog.RecomputeCodesForOk();
   EXPECT_EQ(kJunctionPlain, dialog.junctionCode[2]);
+}
+
+TEST(TarnwickDesignEditor, ModelChangesKeepTheFrameAndItsAngleRule) {
+  FakeDesignDialog dialog;
+  dialog.Open(Design({TK610, TK430, TK430, TK430}));
+  // "TK-900-RK" chosen, a typed 9 kept with Cancel: a new model above, of the same or another
+  // class-1 kind, keeps the frame and brings the angle to its limit of 7, still free to move.
+  dialog.ChooseFrame(1, "TK-900-RK");
+  dialog.TypeAngle(1, "9");
+  EXPECT_EQ(9.0f, dialog.angle[1]);
+  for (int upper : {TK610_1, R7}) {
+    dialog.Choose(0, upper);
+    EXPECT_EQ(kJunctionRk, dialog.junctionCode[1]) << upper;
+    EXPECT_EQ(1, dialog.adapters[0].selected) << upper;
+    EXPECT_EQ(7.0f, dialog.angle[1]) << upper;
+    EXPECT_TRUE(dialog.angleEnabled[1]) << upper;
+    EXPECT_EQ(7.0f, dialog.Spin(1, 1, 4).back()) << upper;
+  }
+  dialog.messages.clear();
+  dialog.TypeAngle(1, "8", {true});
+  EXPECT_EQ(std::vector<std::string>{"Whole numbers from 0 to 7 only"}, dialog.messages);
+  dialog.TypeAngle(1, "6");
+  dialog.RecomputeCodesForOk();
+  EXPECT_EQ(kJunctionRk, dialog.junctionCode[1]);
+  EXPECT_EQ(6.0f, dialog.angle[1]);
+
+  // "TK-900-QK" stays locked at 10 under a new model above; a class-2 box above brings the
+  // fixed "TK-900-PK" and its limit of 7.
+  dialog.ChooseFrame(1, "TK-900-QK");
+  dialog.Choose(0, TK610BF);
+  EXPECT_EQ(kJunctionQk, dialog.junctionCode[1]);
+  EXPECT_EQ(10.0f, dialog.angle[1]);
+  EXPECT_FALSE(dialog.angleEnabled[1]);
+  dialog.Choose(0, TK520);
+  EXPECT_EQ(kJunctionPk, dialog.junctionCode[1]);
+  EXPECT_EQ("TK-900-PK", dialog.adapters[0].label);
+  EXPECT_EQ(7.0f, dialog.angle[1]);
+  EXPECT_TRUE(dialog.angleEnabled[1]);
+
+  // A class-1 box put over a class-3 one offers the choice with the fixed frame first; a
+  // "TK-520" put under a class-1 box takes "TK-900-RK" and brings the angle to 5.
+  dialog.Choose(2, TK610);
+  EXPECT_TRUE(dialog.adapters[2].listShown);
+  EXPECT_EQ(kJunctionQk, dialog.junctionCode[3]);
+  EXPECT_EQ(10.0f, dialog.angle[3]);
+  dialog.Choose(3, TK520);
+  EXPECT_EQ(kJunctionRk, dialog.junctionCode[3]);
+  EXPECT_EQ("TK-900-RK", dialog.adapters[2].label);
+  EXPECT_EQ(5.0f, dialog.angle[3]);
+  EXPECT_TRUE(dialog.angleEnabled[3]);
+}
+
+TEST(TarnwickDesignEditor, HalfDegreesBetweenSevenAndEightGoToEightNextToTheSmallestCabinet) {
+  FakeDesignDialog dialog;
+  dialog.Open(Design({TK430, TK430, TK430, TK430}));
+  dialog.angleText[1] = "7.5";
+  dialog.angleText[2] = "7.25";
+  dialog.angleText[3] = "7.5";
+  dialog.Choose(1, TK340);
+  EXPECT_EQ(8.0f, dialog.angle[1]);  // above the new "TK-340"
+  EXPECT_EQ(8.0f, dialog.angle[2]);  // and below it
+  EXPECT_EQ(7.5f, dialog.angle[3]);  // a junction further down keeps its half degree
+  dialog.angleText[2] = "7";
+  dialog.Choose(2, TK340);
+  EXPECT_EQ(7.0f, dialog.angle[2]);  // whole degrees stay
+  EXPECT_EQ(8.0f, dialog.angle[3]);
 }
 
 TEST(TarnwickDesignEditor, OkKeepsTheFramesShown) {
@@ -364,17 +440,17 @@ TEST(TarnwickDesignEditor, GainDelayColumn) {
   design.delay[0] = 1.5f;
   FakeDesignDialog dialog;
   dialog.Open(design);
-  dialog.ShowColumn(0);
+  dialog.ShowColumn(kColumnGains);
   EXPECT_EQ("5.5", dialog.columnText[0]);
   dialog.columnText[1] = "-3";  // typed, then the column switches: the value is kept
-  dialog.ShowColumn(1);
+  dialog.ShowColumn(kColumnDelays);
   EXPECT_EQ("1.5", dialog.columnText[0]);
   EXPECT_EQ(-3.0f, dialog.gain[1]);
   dialog.SpinColumn(1, -1);
   EXPECT_EQ(0.0f, dialog.delay[1]);
   dialog.SpinColumn(1, 1);
   EXPECT_EQ("0.022", dialog.columnText[1]);
-  dialog.ShowColumn(0);
+  dialog.ShowColumn(kColumnGains);
   dialog.SpinColumn(0, 1);
   EXPECT_EQ("6", dialog.columnText[0]);
   EXPECT_EQ(0.022f, dialog.delay[1]);

@@ -79,19 +79,26 @@ TEST(TarnwickDesignRules, SplaySpinSequencesOfEveryPairing) {
 }
 
 TEST(TarnwickDesignRules, TypedAngleRulesByKindAndJunction) {
-  EXPECT_EQ(4, TypedAngleKind(9, -1));  // under a box without a model
-  EXPECT_EQ(2, TypedAngleKind(1, 16));
-  EXPECT_STREQ("Whole numbers from 0 to 5 only", TypedAngleRuleFor(1, 3, 5).message);
+  using Kind = TypedAngleKind;
+  EXPECT_EQ(Kind::kTk340UnderOther, TypedAngleKindOf(kModelTk340, kNoModel));
+  EXPECT_EQ(Kind::kTk340Pair, TypedAngleKindOf(kModelTk340, kModelTk340));
+  EXPECT_EQ(Kind::kFiveDegreeRows, TypedAngleKindOf(1, 16));
+  EXPECT_EQ(Kind::kPlain, TypedAngleKindOf(kModelTk430, kModelTk340));
+  EXPECT_STREQ("Whole numbers from 0 to 5 only",
+               TypedAngleRuleFor(Kind::kPlain, kJunctionPk, kClassTk340).message);
 
   struct Form {
-    int kind;
+    Kind kind;
     float angle;
     bool valid;
-  } forms[] = {{1, 6, true},    {1, 6.5f, false}, {4, 7.5f, true},  {4, 8.5f, false},
-               {3, 13.5f, true}, {3, 13, false},  {3, 14, false},   {3, 12.5f, false},
-               {3, 15, true}};
+  } forms[] = {{Kind::kPlain, 6, true},           {Kind::kPlain, 6.5f, false},
+               {Kind::kTk340UnderOther, 7.5f, true}, {Kind::kTk340UnderOther, 8.5f, false},
+               {Kind::kTk340Pair, 13.5f, true},   {Kind::kTk340Pair, 13, false},
+               {Kind::kTk340Pair, 14, false},     {Kind::kTk340Pair, 12.5f, false},
+               {Kind::kTk340Pair, 15, true}};
   for (const Form& f : forms)
-    EXPECT_EQ(f.valid, TypedAngleHasValidForm(f.kind, f.angle)) << f.kind << " " << f.angle;
+    EXPECT_EQ(f.valid, TypedAngleHasValidForm(f.kind, f.angle))
+        << static_cast<int>(f.kind) << " " << f.angle;
   EXPECT_FALSE(TypedAngleInRange(8, 7.5f));
   EXPECT_FALSE(TypedAngleInRange(-1, 10));
   EXPECT_TRUE(TypedAngleInRange(7.5f, 7.5f));

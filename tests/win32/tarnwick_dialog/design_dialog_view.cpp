@@ -59,6 +59,12 @@ void DesignDialogView::SpinUp(HWND spin, int clicks) { ClickSpinHalf(spin, true,
 
 void DesignDialogView::SpinDown(HWND spin, int clicks) { ClickSpinHalf(spin, false, clicks); }
 
+void DesignDialogView::ReportSpinClick(HWND spin, int position) {
+  const LPARAM from = reinterpret_cast<LPARAM>(spin);
+  SendBounded(dialog_, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(position)), from);
+  SendBounded(dialog_, WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), from);
+}
+
 void DesignDialogView::TypeAndLeave(HWND edit, const std::string& text) {
   driver_.ClickCentre(edit);
   driver_.Retype(text);

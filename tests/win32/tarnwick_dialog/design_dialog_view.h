@@ -39,6 +39,9 @@ class DesignDialogView {
   }
   void SpinUp(HWND spin, int clicks = 1);
   void SpinDown(HWND spin, int clicks = 1);
+  // What a spin reports to the dialog for one click (position +1 up, -1 down, then the end of
+  // the scroll), for the hidden aiming spin that no mouse can reach.
+  void ReportSpinClick(HWND spin, int position);
   // Clicks into the edit, types over its text, leaves it with Tab.
   void TypeAndLeave(HWND edit, const std::string& text);
   void Click(HWND control) { driver_.ClickCentre(control); }

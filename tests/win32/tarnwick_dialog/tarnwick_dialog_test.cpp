@@ -251,6 +251,89 @@ TEST_F(TarnwickDialogTest, EqButtonsOpenTheEqualiserOfTheirBox) {
   EXPECT_EQ(0x03, EqRow(after, 2)[5]);
 }
 
+TEST_F(TarnwickDialogTest, ALongArrayKeepsItsLowerFramesTheirLimitsAndTheAim) {
+  // 24 boxes; "TK-430" as boxes 15 and 24 under "TK-610"s: the frame lists of junctions 14
+  // and 23 (ids 1224 and 1233) offer the choice; junction 14 was stored with "TK-900-QK".
+  std::vector<int> models(24, TK610);
+  models[14] = TK430;
+  models[23] = TK430;
+  Block design = Design(models);
+  design[design::kJunctionCode + 14] = 2;
+  design[design::kAiming] = -25;
+  Store(design);
+
+  const int result = ShowDialog([&](UiDriver& ui, DesignDialogView& view) {
+    for (int junction : {14, 23}) {
+      EXPECT_TRUE(view.Shown(view.AdapterList(junction))) << junction;
+      EXPECT_EQ("TK-900-QK", view.Selected(view.AdapterList(junction))) << junction;
+      EXPECT_EQ("10", view.Text(view.AngleEdit(junction))) << junction;
+      EXPECT_FALSE(view.Enabled(view.AngleEdit(junction))) << junction;
+    }
+    EXPECT_FALSE(view.Shown(view.AdapterList(13)));
+    view.Choose(view.AdapterList(14), 1);
+    view.Choose(view.AdapterList(23), 1);
+    for (int junction : {14, 23}) {
+      EXPECT_EQ("7", view.Text(view.AngleEdit(junction))) << junction;
+      EXPECT_TRUE(view.Enabled(view.AngleEdit(junction))) << junction;
+    }
+    EXPECT_EQ("0", view.Text(view.AngleEdit(13)));
+
+    // The hidden aiming spin moves the top box's aim by half a degree a click.
+    for (int position : {1, 1, 1, -1}) view.ReportSpinClick(view.AngleSpin(0), position);
+    EXPECT_EQ("3.5", view.Text(view.AngleEdit(0)));
+
+    // Another class-1 model above the "TK-900-RK" keeps the frame and its limit of 7: the
+    // spin stops there and a typed 9 is refused.
+    view.Choose(view.ModelList(13), TK610_1);
+    EXPECT_EQ("TK-900-RK", view.Selected(view.AdapterList(14)));
+    EXPECT_TRUE(view.Enabled(view.AngleEdit(14)));
+    view.SpinUp(view.AngleSpin(14), 3);
+    EXPECT_EQ("7", view.Text(view.AngleEdit(14)));
+    view.TypeAndLeave(view.AngleEdit(14), "9");
+    MessageBoxSeen refusal = ui.WaitForMessageBox();
+    EXPECT_EQ("Whole numbers from 0 to 7 only", refusal.text);
+    ui.Answer(refusal, IDRETRY);
+    // An angle that passes goes on with Enter, which ends the dialog with OK.
+    ui.Retype("6");
+    ui.Press(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(view.Dialog()); }));
+  });
+  EXPECT_EQ(0, result);
+  const Block after = Read();
+  EXPECT_EQ(-35, after[design::kAiming]);
+  EXPECT_EQ(TK610_1, after[design::kModelCode + 13]);
+  EXPECT_EQ(1, after[design::kJunctionCode + 14]);
+  EXPECT_EQ(6, after[design::kSplayBase + 14]);
+  EXPECT_EQ(1, after[design::kJunctionCode + 23]);
+  EXPECT_EQ(7, after[design::kSplayBase + 23]);
+  EXPECT_EQ(-1, after[design::kJunctionCode + 13]);
+}
+
+TEST_F(TarnwickDialogTest, SetAllBoxesCopiesTheTopBoxAfterTheFirstOrTheLastList) {
+  std::vector<int> models(24, TK610);
+  models[0] = TK430;
+  Store(Design(models));
+
+  const int result = ShowDialog([&](UiDriver&, DesignDialogView& view) {
+    // The last list names no source: box 1's model goes to every box below it.
+    view.Choose(view.ModelList(23), TK610);
+    view.Click(view.Item(IDC_SET_ALL_BOXES));
+    for (int b = 1; b < 24; ++b) EXPECT_EQ("TK-430", view.Selected(view.ModelList(b))) << b;
+    // Nor does the first list, whatever was chosen in it.
+    view.Choose(view.ModelList(0), TK520);
+    view.Click(view.Item(IDC_SET_ALL_BOXES));
+    for (int b = 1; b < 24; ++b) EXPECT_EQ("TK-520", view.Selected(view.ModelList(b))) << b;
+    EXPECT_FALSE(view.Shown(view.AdapterLabel(1)));
+    view.Close(IDC_DESIGN_OK);
+  });
+  EXPECT_EQ(0, result);
+  const Block after = Read();
+  for (int b = 0; b < 24; ++b) {
+    EXPECT_EQ(TK520, after[design::kModelCode + b]) << b;
+    EXPECT_EQ(-1, after[design::kJunctionCode + b]) << b;
+  }
+}
+
 TEST_F(TarnwickDialogTest, ATypedAngleThatBreaksARuleAsksForRetryOrCancel) {
   Store(Design({TK610, TK520}));  // "TK-900-RK": 0 to 5 degrees
   const int result = ShowDialog([&](UiDriver& ui, DesignDialogView& view) {
@@ -274,6 +357,23 @@ TEST_F(TarnwickDialogTest, ATypedAngleThatBreaksARuleAsksForRetryOrCancel) {
                           reinterpret_cast<LPARAM>(&end), SMTO_NORMAL, 5000, nullptr);
     EXPECT_EQ(0u, start);
     EXPECT_EQ(1u, end);
+
+    // Enter right after Retry leaves the edit, so the text is checked again; Retry once more
+    // keeps the dialog open and the text where it was refused. So does OK.
+    ui.Press(VK_RETURN);
+    MessageBoxSeen onEnter = ui.WaitForMessageBox();
+    EXPECT_EQ("Whole numbers from 0 to 5 only", onEnter.text);
+    ui.Answer(onEnter, IDRETRY);
+    EXPECT_TRUE(ui.NoMessageBox());
+    EXPECT_TRUE(::IsWindowVisible(view.Dialog()));
+    EXPECT_EQ(edit, ui.Focus());
+    view.Click(view.Item(IDC_DESIGN_OK));
+    MessageBoxSeen onOk = ui.WaitForMessageBox();
+    EXPECT_EQ("Whole numbers from 0 to 5 only", onOk.text);
+    ui.Answer(onOk, IDRETRY);
+    EXPECT_TRUE(ui.NoMessageBox());
+    EXPECT_TRUE(::IsWindowVisible(view.Dialog()));
+    EXPECT_EQ(edit, ui.Focus());
 
     ui.Press(VK_TAB);
     MessageBoxSeen again = ui.WaitForMessageBox();
