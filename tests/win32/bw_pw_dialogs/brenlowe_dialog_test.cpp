@@ -196,6 +196,76 @@ TEST_F(BrenloweDialog, UpDownsStepFromTheirStartAndStopAtTheFloors) {
   EXPECT_EQ(5, block[design::kAiming]);
 }
 
+// The dialog compares each new position with the last one it saw; an up-down left one below
+// after a refused step would make the next click up count as no click at all.
+TEST_F(BrenloweDialog, UpDownPositionsFollowTheAcceptedStepsAndGoBackAfterARefusedOne) {
+  Block stored = ReadBlock();
+  stored[design::kBoxCount] = 3;
+  stored[design::kAiming] = 0;
+  stored[design::kHingeBase + 1] = 0;
+  stored[design::kAttenuation + 0] = 0;
+  stored[design::kDelay + 0] = 0;
+  stored[design::kAttenuation + 1] = 15;  // 1.5 dB: position 3
+  stored[design::kAttenuation + 2] = 3;   // 0.3 dB: position 0, cannot go down
+  stored[design::kDelay + 1] = 100;       // 0.1 ms: position 4
+  StoreBlock(stored);
+  Show([&](UiDriver&, DesignDialogView& view) {
+    EXPECT_EQ(3, view.SpinPosition(AttSpin(2)));
+    EXPECT_EQ(4, view.SpinPosition(DelaySpin(2)));
+    for (int id : {AngleSpin(1), AngleSpin(2), AttSpin(1), AttSpin(3), DelaySpin(1)}) {
+      EXPECT_EQ(0, view.SpinPosition(id)) << id;
+    }
+
+    struct Step {
+      int spin;
+      bool up;
+      int edit;
+      const char* shown;
+      int position;
+    };
+    const Step steps[] = {
+        {AttSpin(1), false, AttEdit(1), "0", 0},  // refused at 0 dB
+        {AttSpin(1), false, AttEdit(1), "0", 0},
+        {AttSpin(1), true, AttEdit(1), "0.5", 1},
+        {AttSpin(1), false, AttEdit(1), "0", 0},
+        {AttSpin(3), false, AttEdit(3), "0.3", 0},  // refused: it would go below 0
+        {AttSpin(3), true, AttEdit(3), "0.8", 1},
+        {AngleSpin(2), false, AngleEdit(2), "0", 0},  // refused at a hinge of exactly 0
+        {AngleSpin(2), true, AngleEdit(2), "0.5", 1},
+        {DelaySpin(1), false, DelayEdit(1), "0", 0},  // refused at position 0
+        {DelaySpin(1), true, DelayEdit(1), "0.022", 1},
+        {DelaySpin(2), false, DelayEdit(2), "0.078", 3},
+        {AngleSpin(1), false, AngleEdit(1), "-0.5", -1},  // the aiming has no floor
+        {AngleSpin(1), false, AngleEdit(1), "-1", -2},
+    };
+    for (const Step& step : steps) {
+      if (step.up) {
+        view.SpinUp(step.spin);
+      } else {
+        view.SpinDown(step.spin);
+      }
+      EXPECT_EQ(step.shown, view.Text(step.edit)) << "after a click on " << step.spin;
+      EXPECT_EQ(step.position, view.SpinPosition(step.spin)) << "after a click on " << step.spin;
+    }
+
+    // A typed value is the base of the next step but does not move the up-down.
+    view.TypeInto(AttEdit(2), "10");
+    EXPECT_EQ(3, view.SpinPosition(AttSpin(2)));
+    view.SpinDown(AttSpin(2));
+    EXPECT_EQ("9.5", view.Text(AttEdit(2)));
+    EXPECT_EQ(2, view.SpinPosition(AttSpin(2)));
+    view.Close(IDOK);
+  });
+  const Block block = ReadBlock();
+  EXPECT_EQ(0, block[design::kAttenuation + 0]);
+  EXPECT_EQ(95, block[design::kAttenuation + 1]);
+  EXPECT_EQ(8, block[design::kAttenuation + 2]);
+  EXPECT_EQ(5, block[design::kHingeBase + 1]);
+  EXPECT_EQ(22, block[design::kDelay + 0]);
+  EXPECT_EQ(78, block[design::kDelay + 1]);
+  EXPECT_EQ(10, block[design::kAiming]);
+}
+
 TEST_F(BrenloweDialog, EqButtonsOpenTheEqualiserOfTheirBoxAndShareItsClipboard) {
   Show([&](UiDriver& ui, DesignDialogView& view) {
     view.Click(EqButton(3));

@@ -17,6 +17,13 @@ int DesignDialogView::FocusId() const {
   return focus ? ::GetDlgCtrlID(focus) : 0;
 }
 
+int DesignDialogView::SpinPosition(int spinId) const {
+  // The high word flags that no buddy holds a number; these up-downs have none by design, and
+  // the low word is the position all the same.
+  const LRESULT answer = SendBounded(Item(spinId), UDM_GETPOS);
+  return static_cast<short>(LOWORD(answer));
+}
+
 void DesignDialogView::TypeInto(int id, const std::string& text) {
   HWND target = Item(id);
   if (HWND inner = ::FindWindowExA(target, nullptr, "Edit", nullptr)) target = inner;

@@ -19,6 +19,8 @@ class DesignDialogView {
   int RowCount(int comboId) const;
   std::string RowText(int comboId, int row) const;
   int FocusId() const;
+  // The position an up-down reports (UDM_GETPOS, signed).
+  int SpinPosition(int spinId) const;
 
   // Clicks into the edit (or an editable list's edit), selects its text and types over it.
   void TypeInto(int id, const std::string& text);

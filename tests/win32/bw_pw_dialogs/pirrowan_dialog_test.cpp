@@ -122,6 +122,83 @@ TEST_F(PirrowanDialog, OkStoresWhatTheUserChanged) {
   EXPECT_FALSE(AllZero(DirectivityIndex()));
 }
 
+// The value up-downs go back to 0 after every click, floors included, so the sign of the next
+// position is the next click's direction; a level up-down stays where the click left it, since
+// its position is the level.
+TEST_F(PirrowanDialog, UpDownPositionsReadBackAfterEachClick) {
+  Block stored = ReadBlock();
+  stored[design::kBoxCount] = 2;
+  stored[design::kAiming] = 0;
+  stored[design::kAttenuation + 0] = 0;
+  stored[design::kDelay + 0] = 0;
+  stored[design::kHfLevelIndex + 0] = 1;
+  stored[design::kHfLevelIndex + 1] = 2;
+  StoreBlock(stored);
+  Show([&](UiDriver&, DesignDialogView& view) {
+    for (int id : {IDC_OVERALL_AIMING_SPIN, AttSpin(0), DelaySpin(0), AttSpin(1)}) {
+      EXPECT_EQ(0, view.SpinPosition(id)) << id;
+    }
+    EXPECT_EQ(1, view.SpinPosition(HfSpin(0)));
+    EXPECT_EQ(2, view.SpinPosition(HfSpin(1)));
+
+    struct Step {
+      int spin;
+      bool up;
+      int edit;
+      const char* shown;
+    };
+    const Step steps[] = {
+        {IDC_OVERALL_AIMING_SPIN, true, IDC_OVERALL_AIMING_EDIT, "0.5"},
+        {IDC_OVERALL_AIMING_SPIN, true, IDC_OVERALL_AIMING_EDIT, "1"},
+        {IDC_OVERALL_AIMING_SPIN, false, IDC_OVERALL_AIMING_EDIT, "0.5"},
+        {AttSpin(0), false, AttEdit(0), "0"},  // the floor
+        {AttSpin(0), false, AttEdit(0), "0"},
+        {AttSpin(0), true, AttEdit(0), "0.5"},
+        {DelaySpin(0), false, DelayEdit(0), "0"},  // the floor
+        {DelaySpin(0), true, DelayEdit(0), "0.022"},
+        {DelaySpin(0), true, DelayEdit(0), "0.044"},
+        {DelaySpin(0), false, DelayEdit(0), "0.022"},
+    };
+    for (const Step& step : steps) {
+      if (step.up) {
+        view.SpinUp(step.spin);
+      } else {
+        view.SpinDown(step.spin);
+      }
+      EXPECT_EQ(step.shown, view.Text(step.edit)) << "after a click on " << step.spin;
+      EXPECT_EQ(0, view.SpinPosition(step.spin)) << "after a click on " << step.spin;
+    }
+
+    // Up moves toward "+3" and stops there; the position stays the level's row.
+    view.SpinUp(HfSpin(0));
+    EXPECT_EQ(0, view.SpinPosition(HfSpin(0)));
+    EXPECT_EQ(0, view.Selection(HfCombo(0)));
+    view.SpinUp(HfSpin(0));
+    EXPECT_EQ(0, view.SpinPosition(HfSpin(0)));
+    EXPECT_EQ(0, view.Selection(HfCombo(0)));
+    view.SpinDown(HfSpin(0));
+    EXPECT_EQ(1, view.SpinPosition(HfSpin(0)));
+    EXPECT_EQ(1, view.Selection(HfCombo(0)));
+    // A level chosen from the list leaves the up-down where it was, so the next click goes on
+    // from the up-down's own position.
+    view.ChooseRow(HfCombo(0), 0);
+    EXPECT_EQ(1, view.SpinPosition(HfSpin(0)));
+    view.SpinDown(HfSpin(0));
+    EXPECT_EQ(2, view.SpinPosition(HfSpin(0)));
+    EXPECT_EQ(2, view.Selection(HfCombo(0)));
+    view.SpinUp(HfSpin(1));
+    EXPECT_EQ(1, view.SpinPosition(HfSpin(1)));
+    EXPECT_EQ(1, view.Selection(HfCombo(1)));
+    view.Close(IDOK);
+  });
+  const Block block = ReadBlock();
+  EXPECT_EQ(-5, block[design::kAiming]);
+  EXPECT_EQ(5, block[design::kAttenuation + 0]);
+  EXPECT_EQ(22, block[design::kDelay + 0]);
+  EXPECT_EQ(2, block[design::kHfLevelIndex + 0]);
+  EXPECT_EQ(1, block[design::kHfLevelIndex + 1]);
+}
+
 TEST_F(PirrowanDialog, OkRefusesNegativeAndNonNumericTexts) {
   Block stored = ReadBlock();
   stored[design::kBoxCount] = 2;
