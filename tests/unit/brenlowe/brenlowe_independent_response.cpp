@@ -1,14 +1,10 @@
 // Brenlowe's half of the independent evaluation: the six cabinets' rated sensitivity and power,
-// their balloons (half circle in the upper bands, optionally averaged left to right), the three
-// band groups of a line-array box and a mixed eight-box design.
+// their balloons (half circle in the upper bands, optionally averaged left to right), line-array
+// boxes with an attenuation each and a mixed eight-box design.
 #include <cmath>
 
-#include "air_state.h"
 #include "design_data.h"
-#include "directivity.h"
-#include "independent_response.h"
-#include "registry.h"
-#include "settings_block.h"
+#include "independent_line_array.h"
 
 namespace independent {
 namespace {
@@ -35,58 +31,19 @@ double LevelAt1m(int model, int band) {
   return 10.0 * std::log10(watts) + kSensitivity[model][band];
 }
 
-struct BandGroup {
-  int firstBand, bandCount, perBox;
-};
-constexpr BandGroup kGroups[] = {{0, 12, 3}, {12, 5, 9}, {17, 4, 18}};
-
-const float* SourcePoint(const ComponentSlot& slot, int group, int box, int k) {
-  if (group == 0) return slot.sourcePos9[9 * box + 1 + 3 * k];
-  if (group == 1) return slot.sourcePos9[9 * box + k];
-  return slot.sourcePos18[18 * box + k];
+int Model(const int32_t* words, int box) { return words[design::kModelCode + box]; }
+double Attenuation(const int32_t* words, int box, int) {
+  return -words[design::kAttenuation + box] / 10.0;
 }
+bool Symmetric(const int32_t* words) { return words[design::kHorizSymmetric] != 0; }
 }  // namespace
 
-std::vector<Group> SourceGroups(const double* seat) {
-  const ComponentSlot& slot = *CurrentSlot;
-  const int32_t* words = slot.settings;
-  const int n = words[design::kBoxCount];
-  const bool symmetric = words[design::kHorizSymmetric] != 0;
-  double air[kBandCount] = {};
-  if (words[design::kExcessAir] != 0)
-    for (int b = 0; b < kBandCount; ++b)
-      air[b] = AirAbsorption(Air.temperature, Air.pressure, Air.humidity, BandCentres[b]);
-
-  std::vector<Group> groups;
-  for (const BandGroup& g : kGroups) groups.push_back({g.firstBand, g.bandCount, {}});
-  for (int box = 0; box < n; ++box) {
-    const int model = words[design::kModelCode + box];
-    const int16_t* set = LinkedDirectivitySet(model);
-    const Grid fiveDegree = {set, 5.0, 72, Fold::kNone};
-    const Grid oneDegree = {set + 12 * 37 * 72, 1.0, 181, Fold::kHalf};
-    const Direction toSeat =
-        DirectionFromBox(slot.sourcePos9[9 * box + 4], slot.sourceAngles[9 * box + 4], seat);
-    const double attenuation = words[design::kAttenuation + box] / 10.0;
-    const double delay = words[design::kDelay + box] * 1e-6;
-    const int32_t* eqRow = &words[design::kEqRows + 6 * box];
-
-    for (int g = 0; g < 3; ++g) {
-      const BandGroup& group = kGroups[g];
-      for (int k = 0; k < group.perBox; ++k) {
-        const double d = Distance(SourcePoint(slot, g, box, k), seat);
-        Source source{box, d / Air.speedOfSound + delay, {}};
-        for (int band = group.firstBand; band < group.firstBand + group.bandCount; ++band) {
-          const double directivity = band < 12 ? LookUp(fiveDegree, band, toSeat, symmetric)
-                                               : LookUp(oneDegree, band - 12, toSeat, symmetric);
-          source.level[band] = LevelAt1m(model, band) + slot.filterGain[band] - air[band] * d -
-                               SpreadingLoss(d) - directivity - attenuation +
-                               EqualiserStep(eqRow, band) - 20.0 * std::log10(group.perBox);
-        }
-        groups[g].sources.push_back(source);
-      }
-    }
-  }
-  return groups;
+const ArrayModel& DeliverableArray() {
+  // Bands 12..20 are read from a 1-degree half circle after the twelve 5-degree bands.
+  static const ArrayModel array{LineArrayGroups(), LineArraySubSource, LineArrayToSeat,
+                                Model,             LevelAt1m,          Attenuation,
+                                Symmetric,         {12, 12 * 37 * 72, 181, Fold::kHalf}};
+  return array;
 }
 
 int SetMixedDesign(std::vector<int32_t>& block) {
@@ -105,14 +62,7 @@ int SetMixedDesign(std::vector<int32_t>& block) {
     block[design::kAttenuation + b] = attenuation[b];
     block[design::kDelay + b] = delay[b];
   }
-  int16_t eq[kBandCount] = {};
-  eq[3] = -6;
-  eq[14] = 4;
-  PackEqGains(eq, &block[design::kEqRows + 6 * 1]);
-  int16_t eqLow[kBandCount] = {};
-  eqLow[18] = EQ_GAIN_OFF;
-  eqLow[0] = -18;
-  PackEqGains(eqLow, &block[design::kEqRows + 6 * 6]);
+  SetMixedEqualisers(block, 1, 6);
   return 8;
 }
 

@@ -1,10 +1,16 @@
 // The shared half of the independent evaluation: the physics every deliverable's sub-sources go
-// through, the pair sums and the directivity-index probe, all in double precision.
+// through box by box, the pair sums and the directivity-index probe, all in double precision.
 #include "independent_response.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+#include "air_state.h"
+#include "design_data.h"
+#include "directivity.h"
+#include "registry.h"
+#include "settings_block.h"
 
 namespace independent {
 namespace {
@@ -120,6 +126,61 @@ double LookUp(const Grid& grid, int storedBand, const Direction& direction, bool
 double EqualiserStep(const int32_t* rowWords, int band) {
   const int8_t gain = reinterpret_cast<const int8_t*>(rowWords)[band];
   return gain == -19 ? -200.0 : gain;
+}
+
+void SetMixedEqualisers(std::vector<int32_t>& block, int cutAndLiftBox, int cutAndOffBox) {
+  int16_t cutAndLift[kBandCount] = {};
+  cutAndLift[3] = -6;
+  cutAndLift[14] = 4;
+  PackEqGains(cutAndLift, &block[design::kEqRows + 6 * cutAndLiftBox]);
+  int16_t cutAndOff[kBandCount] = {};
+  cutAndOff[18] = EQ_GAIN_OFF;
+  cutAndOff[0] = -18;
+  PackEqGains(cutAndOff, &block[design::kEqRows + 6 * cutAndOffBox]);
+}
+
+std::vector<Group> SourceGroups(const double* seat) {
+  const ArrayModel& array = DeliverableArray();
+  const ComponentSlot& slot = *CurrentSlot;
+  const int32_t* words = slot.settings;
+  const int n = words[design::kBoxCount];
+  const bool mirrorMean = array.mirrorMean(words);
+  double air[kBandCount] = {};
+  if (words[design::kExcessAir] != 0)
+    for (int b = 0; b < kBandCount; ++b)
+      air[b] = AirAbsorption(Air.temperature, Air.pressure, Air.humidity, BandCentres[b]);
+
+  std::vector<Group> groups;
+  for (const BandGroup& g : array.groups) groups.push_back({g.firstBand, g.bandCount, {}});
+  for (int box = 0; box < n; ++box) {
+    const int cabinet = array.cabinet(words, box);
+    const int16_t* set = LinkedDirectivitySet(cabinet);
+    const Grid fiveDegree = {set, 5.0, 72, Fold::kNone};
+    const OneDegreeGrid& upper = array.oneDegree;
+    const Grid oneDegree = {set + upper.offset, 1.0, upper.storedColumns, upper.fold};
+    const Direction toSeat = array.toSeat(slot, box, seat);
+    const double delay = words[design::kDelay + box] * 1e-6;
+    const int32_t* eqRow = &words[design::kEqRows + 6 * box];
+
+    for (std::size_t g = 0; g < array.groups.size(); ++g) {
+      const BandGroup& group = array.groups[g];
+      for (int k = 0; k < group.perBox; ++k) {
+        const double d = Distance(array.subSource(slot, static_cast<int>(g), box, k), seat);
+        Source source{box, d / Air.speedOfSound + delay, {}};
+        for (int band = group.firstBand; band < group.firstBand + group.bandCount; ++band) {
+          const double directivity =
+              band < upper.fromBand ? LookUp(fiveDegree, band, toSeat, mirrorMean)
+                                    : LookUp(oneDegree, band - upper.fromBand, toSeat, mirrorMean);
+          source.level[band] = array.levelAt1m(cabinet, band) + slot.filterGain[band] -
+                               air[band] * d - SpreadingLoss(d) - directivity +
+                               array.boxLevel(words, box, band) + EqualiserStep(eqRow, band) -
+                               20.0 * std::log10(group.perBox);
+        }
+        groups[g].sources.push_back(source);
+      }
+    }
+  }
+  return groups;
 }
 
 BandLevels SumGroups(const std::vector<Group>& groups) {

@@ -13,6 +13,8 @@
 
 #include "bands.h"
 
+struct ComponentSlot;
+
 namespace independent {
 
 using BandLevels = std::array<double, kBandCount>;
@@ -31,18 +33,11 @@ struct Group {
   std::vector<Source> sources;
 };
 
-// --- What each deliverable's test folder supplies ---
+// --- The shared evaluation ---
 
 // The band groups of the current slot's array with every sub-source's level and arrival time at
 // the seat, from the slot's design, host filter, geometry and the module's air state.
 std::vector<Group> SourceGroups(const double* seat);
-
-// A design as a user would build it: several boxes, mixed cabinets where the family has them,
-// a curved splay, per-box gains or attenuations and equaliser settings, air absorption on.
-// Returns the box count it wrote into the block.
-int SetMixedDesign(std::vector<int32_t>& block);
-
-// --- The shared evaluation ---
 
 // 10 log10(S + 2 C) per band: S the power sum, C the sum over every pair a < j of one group of
 // p_a p_j times the band-averaged interference factor of their arrival-time difference.
@@ -93,5 +88,54 @@ double LookUp(const Grid& grid, int storedBand, const Direction& direction, bool
 // The low byte of band's entry in a box's stored equaliser row, as a level change in dB: the
 // gain, or -200 dB for a band switched off.
 double EqualiserStep(const int32_t* rowWords, int band);
+
+// The equalisers of a mixed design: on cutAndLiftBox 6 dB off band 3 and 4 dB onto band 14, on
+// cutAndOffBox 18 dB off band 0 and band 18 switched off.
+void SetMixedEqualisers(std::vector<int32_t>& block, int cutAndLiftBox, int cutAndOffBox);
+
+// --- What each deliverable's test folder supplies ---
+
+// A run of bands that perBox sub-sources of every box radiate together.
+struct BandGroup {
+  int firstBand;
+  int bandCount;
+  int perBox;
+};
+
+// Where a balloon's 1-degree grid stands in its directivity set; every set starts with a
+// 5-degree grid over the full circle, read below band fromBand.
+struct OneDegreeGrid {
+  int fromBand;
+  int offset;  // values from the start of the set
+  int storedColumns;
+  Fold fold;
+};
+
+// How a deliverable's boxes radiate: all that tells one family's sub-sources from another's
+// in the shared per-box, per-sub-source loop of SourceGroups. words are the slot's settings.
+struct ArrayModel {
+  std::vector<BandGroup> groups;
+  // Where sub-source k of box stands for the band group with index group.
+  const float* (*subSource)(const ComponentSlot& slot, int group, int box, int k);
+  // The direction of the seat from the point a box is seen from, in the frame of its aim.
+  Direction (*toSeat)(const ComponentSlot& slot, int box, const double* seat);
+  // The cabinet of a box: the index of its linked directivity set and of its rated levels.
+  int (*cabinet)(const int32_t* words, int box);
+  // Rated sensitivity plus 10 log10 of the rated power: the level at 1 m in dB.
+  double (*levelAt1m)(int cabinet, int band);
+  // What the box's own settings add at band: its gain or minus its attenuation, and any step
+  // the family adds in some bands.
+  double (*boxLevel)(const int32_t* words, int box, int band);
+  // Whether the balloons are read with every point the mean of it and its left-right mirror.
+  bool (*mirrorMean)(const int32_t* words);
+  OneDegreeGrid oneDegree;
+};
+
+const ArrayModel& DeliverableArray();
+
+// A design as a user would build it: several boxes, mixed cabinets where the family has them,
+// a curved splay, per-box gains or attenuations and equaliser settings, air absorption on.
+// Returns the box count it wrote into the block.
+int SetMixedDesign(std::vector<int32_t>& block);
 
 }  // namespace independent

@@ -3,12 +3,9 @@
 // every band, the per-box high-frequency step, and a six-box arc with mixed steps.
 #include <cmath>
 
-#include "air_state.h"
 #include "design_data.h"
-#include "directivity.h"
 #include "independent_response.h"
 #include "registry.h"
-#include "settings_block.h"
 
 namespace independent {
 namespace {
@@ -19,56 +16,46 @@ const double kSensitivity[2][kBandCount] = {
 };
 const double kWatts[2] = {800.0, 1600.0};
 
+double LevelAt1m(int type, int band) {
+  return 10.0 * std::log10(kWatts[type]) + kSensitivity[type][band];
+}
+
 // The "+3", "0" and "-3" settings lift 1.6 kHz by 2, 1 or 0 dB and 2 kHz and up by 6, 3 or 0 dB.
 double HighFrequencyStep(int32_t index, int band) {
   if (index < 0 || index > 2 || band < 12) return 0.0;
   return (band == 12 ? 1.0 : 3.0) * (2 - index);
 }
+
+double AttenuationAndStep(const int32_t* words, int box, int band) {
+  return -words[design::kAttenuation + box] / 10.0 +
+         HighFrequencyStep(words[design::kHfLevelIndex + box], band);
+}
+
+const float* SubSource(const ComponentSlot& slot, int, int box, int k) {
+  return slot.sourcePos6[6 * box + k];
+}
+
+// A box is aimed like its third sub-source and seen from between its middle two.
+Direction ToSeat(const ComponentSlot& slot, int box, const double* seat) {
+  float middle[3];
+  for (int k = 0; k < 3; ++k)
+    middle[k] = 0.5f * (slot.sourcePos6[6 * box + 2][k] + slot.sourcePos6[6 * box + 3][k]);
+  return DirectionFromBox(middle, slot.sourceAngles[6 * box + 2], seat);
+}
+
+// One enclosure type for the whole array.
+int EnclosureType(const int32_t* words, int) { return words[design::kEnclosureType]; }
+bool AlwaysMirrored(const int32_t*) { return true; }
 }  // namespace
 
-std::vector<Group> SourceGroups(const double* seat) {
-  const ComponentSlot& slot = *CurrentSlot;
-  const int32_t* words = slot.settings;
-  const int n = words[design::kBoxCount];
-  const int type = words[design::kEnclosureType];
-  double air[kBandCount] = {};
-  if (words[design::kExcessAir] != 0)
-    for (int b = 0; b < kBandCount; ++b)
-      air[b] = AirAbsorption(Air.temperature, Air.pressure, Air.humidity, BandCentres[b]);
-
-  // Both grids store the full circle: 21 bands on 5 degrees (read up to band 16), then bands
-  // 17..20 on 1 degree.
-  const int16_t* set = LinkedDirectivitySet(type);
-  const Grid fiveDegree = {set, 5.0, 72, Fold::kNone};
-  const Grid oneDegree = {set + 21 * 37 * 72, 1.0, 360, Fold::kNone};
-
-  Group group{0, kBandCount, {}};
-  for (int box = 0; box < n; ++box) {
-    // A box is aimed like its third sub-source and seen from between its middle two.
-    float middle[3];
-    for (int k = 0; k < 3; ++k)
-      middle[k] = 0.5f * (slot.sourcePos6[6 * box + 2][k] + slot.sourcePos6[6 * box + 3][k]);
-    const Direction toSeat = DirectionFromBox(middle, slot.sourceAngles[6 * box + 2], seat);
-    const double attenuation = words[design::kAttenuation + box] / 10.0;
-    const double delay = words[design::kDelay + box] * 1e-6;
-    const int32_t* eqRow = &words[design::kEqRows + 6 * box];
-    const int32_t step = words[design::kHfLevelIndex + box];
-
-    for (int k = 0; k < 6; ++k) {
-      const double d = Distance(slot.sourcePos6[6 * box + k], seat);
-      Source source{box, d / Air.speedOfSound + delay, {}};
-      for (int band = 0; band < kBandCount; ++band) {
-        const double directivity = band < 17 ? LookUp(fiveDegree, band, toSeat, true)
-                                             : LookUp(oneDegree, band - 17, toSeat, true);
-        source.level[band] = 10.0 * std::log10(kWatts[type]) + kSensitivity[type][band] +
-                             slot.filterGain[band] - air[band] * d - SpreadingLoss(d) -
-                             directivity - attenuation + EqualiserStep(eqRow, band) +
-                             HighFrequencyStep(step, band) - 20.0 * std::log10(6.0);
-      }
-      group.sources.push_back(source);
-    }
-  }
-  return {group};
+const ArrayModel& DeliverableArray() {
+  // Six sub-sources per box radiate every band. Both grids store the full circle: 21 bands on
+  // 5 degrees (read up to band 16), then bands 17..20 on 1 degree.
+  static const ArrayModel array{{{0, kBandCount, 6}}, SubSource,
+                                ToSeat,               EnclosureType,
+                                LevelAt1m,            AttenuationAndStep,
+                                AlwaysMirrored,       {17, 21 * 37 * 72, 360, Fold::kNone}};
+  return array;
 }
 
 int SetMixedDesign(std::vector<int32_t>& block) {
@@ -84,14 +71,7 @@ int SetMixedDesign(std::vector<int32_t>& block) {
     block[design::kAttenuation + b] = attenuation[b];
     block[design::kDelay + b] = delay[b];
   }
-  int16_t eq[kBandCount] = {};
-  eq[3] = -6;
-  eq[14] = 4;
-  PackEqGains(eq, &block[design::kEqRows + 6 * 1]);
-  int16_t eqLow[kBandCount] = {};
-  eqLow[18] = EQ_GAIN_OFF;
-  eqLow[0] = -18;
-  PackEqGains(eqLow, &block[design::kEqRows + 6 * 5]);
+  SetMixedEqualisers(block, 1, 5);
   return 6;
 }
 

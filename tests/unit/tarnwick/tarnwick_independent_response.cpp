@@ -1,13 +1,9 @@
 // Tarnwick's half of the independent evaluation: the cabinets' rated sensitivity and power, the
-// five balloons, the three band groups of a line-array box and a mixed eight-box design.
+// five balloons, line-array boxes with a gain each and a mixed eight-box design.
 #include <cmath>
 
-#include "air_state.h"
 #include "design_data.h"
-#include "directivity.h"
-#include "independent_response.h"
-#include "registry.h"
-#include "settings_block.h"
+#include "independent_line_array.h"
 
 namespace independent {
 namespace {
@@ -53,60 +49,17 @@ double LevelAt1m(int family, int band) {
   return 10.0 * std::log10(run->watts) + kSensitivity[family][band];
 }
 
-// Three sub-sources per box in bands 0..11 (points 1, 4, 7 of the nine along the front), all
-// nine in bands 12..16, the eighteen-point set in bands 17..20.
-struct BandGroup {
-  int firstBand, bandCount, perBox;
-};
-constexpr BandGroup kGroups[] = {{0, 12, 3}, {12, 5, 9}, {17, 4, 18}};
-
-const float* SourcePoint(const ComponentSlot& slot, int group, int box, int k) {
-  if (group == 0) return slot.sourcePos9[9 * box + 1 + 3 * k];
-  if (group == 1) return slot.sourcePos9[9 * box + k];
-  return slot.sourcePos18[18 * box + k];
-}
+int FamilyOfBox(const int32_t* words, int box) { return FamilyOf(words[design::kModelCode + box]); }
+double Gain(const int32_t* words, int box, int) { return words[design::kGain + box] / 10.0; }
+bool NoMirror(const int32_t*) { return false; }
 }  // namespace
 
-std::vector<Group> SourceGroups(const double* seat) {
-  const ComponentSlot& slot = *CurrentSlot;
-  const int32_t* words = slot.settings;
-  const int n = words[design::kBoxCount];
-  double air[kBandCount] = {};
-  if (words[design::kExcessAir] != 0)
-    for (int b = 0; b < kBandCount; ++b)
-      air[b] = AirAbsorption(Air.temperature, Air.pressure, Air.humidity, BandCentres[b]);
-
-  std::vector<Group> groups;
-  for (const BandGroup& g : kGroups) groups.push_back({g.firstBand, g.bandCount, {}});
-  for (int box = 0; box < n; ++box) {
-    const int family = FamilyOf(words[design::kModelCode + box]);
-    const int16_t* set = LinkedDirectivitySet(family);
-    const Grid fiveDegree = {set, 5.0, 72, Fold::kNone};
-    const Grid oneDegree = {set + 12 * 37 * 72, 1.0, 91, Fold::kQuarter};
-    // The box's aim and its direction toward the seat are those of its middle point.
-    const Direction toSeat =
-        DirectionFromBox(slot.sourcePos9[9 * box + 4], slot.sourceAngles[9 * box + 4], seat);
-    const double gain = words[design::kGain + box] / 10.0;
-    const double delay = words[design::kDelay + box] * 1e-6;
-    const int32_t* eqRow = &words[design::kEqRows + 6 * box];
-
-    for (int g = 0; g < 3; ++g) {
-      const BandGroup& group = kGroups[g];
-      for (int k = 0; k < group.perBox; ++k) {
-        const double d = Distance(SourcePoint(slot, g, box, k), seat);
-        Source source{box, d / Air.speedOfSound + delay, {}};
-        for (int band = group.firstBand; band < group.firstBand + group.bandCount; ++band) {
-          const double directivity = band < 12 ? LookUp(fiveDegree, band, toSeat, false)
-                                               : LookUp(oneDegree, band - 12, toSeat, false);
-          source.level[band] = LevelAt1m(family, band) + slot.filterGain[band] - air[band] * d -
-                               SpreadingLoss(d) - directivity + gain +
-                               EqualiserStep(eqRow, band) - 20.0 * std::log10(group.perBox);
-        }
-        groups[g].sources.push_back(source);
-      }
-    }
-  }
-  return groups;
+const ArrayModel& DeliverableArray() {
+  // Bands 12..20 are read from a 1-degree quarter circle after the twelve 5-degree bands.
+  static const ArrayModel array{LineArrayGroups(), LineArraySubSource, LineArrayToSeat,
+                                FamilyOfBox,       LevelAt1m,          Gain,
+                                NoMirror,          {12, 12 * 37 * 72, 91, Fold::kQuarter}};
+  return array;
 }
 
 int SetMixedDesign(std::vector<int32_t>& block) {
@@ -126,14 +79,7 @@ int SetMixedDesign(std::vector<int32_t>& block) {
     block[design::kGain + b] = gain[b];
     block[design::kDelay + b] = delay[b];
   }
-  int16_t eq[kBandCount] = {};
-  eq[3] = -6;
-  eq[14] = 4;
-  PackEqGains(eq, &block[design::kEqRows + 6 * 1]);
-  int16_t eqLow[kBandCount] = {};
-  eqLow[18] = EQ_GAIN_OFF;
-  eqLow[0] = -18;
-  PackEqGains(eqLow, &block[design::kEqRows + 6 * 6]);
+  SetMixedEqualisers(block, 1, 6);
   return 8;
 }
 

@@ -1,6 +1,4 @@
 // Brenlowe's design dialog, opened by the host's call and driven as a user would.
-#include <cstring>
-
 #include "design_control_ids.h"
 #include "design_data.h"
 #include "dialog_fixture.h"
@@ -18,29 +16,21 @@ int DelaySpin(int r) { return IDC_DELAY_SPIN0 + r; }
 int ModelCombo(int r) { return IDC_MODEL_COMBO0 + r; }
 int EqButton(int r) { return IDC_EQ_BUTTON0 + r; }
 
-int8_t EqByte(const Block& block, int box, int band) {
-  int8_t value = 0;
-  std::memcpy(&value, reinterpret_cast<const char*>(&block[design::kEqRows + 6 * box]) + band, 1);
-  return value;
-}
-
 class BrenloweDialog : public DesignDialogTest {
  protected:
   BrenloweDialog() : DesignDialogTest("Brenlowe.dll", "Kestrane Bwl") {}
 };
 
 TEST_F(BrenloweDialog, ShowsTheStoredDesignAndCancelKeepsTheBlock) {
-  Block stored = ReadBlock();
-  stored[design::kBoxCount] = 3;
-  stored[design::kAiming] = 25;
-  stored[design::kHingeBase + 1] = 35;
-  stored[design::kAttenuation + 0] = 15;
-  stored[design::kDelay + 1] = 1234;
-  stored[design::kModelCode + 0] = 4;
-  stored[design::kModelCode + 2] = 9;  // not in the list: opens as the first model
-  stored[design::kExcessAir] = 1;
-  stored[design::kHorizSymmetric] = 1;
-  StoreBlock(stored);
+  StoreWords({{design::kBoxCount, 3},
+              {design::kAiming, 25},
+              {design::kHingeBase + 1, 35},
+              {design::kAttenuation + 0, 15},
+              {design::kDelay + 1, 1234},
+              {design::kModelCode + 0, 4},
+              {design::kModelCode + 2, 9},  // not in the list: opens as the first model
+              {design::kExcessAir, 1},
+              {design::kHorizSymmetric, 1}});
   const Block before = ReadBlock();
 
   EXPECT_EQ(0, Show([&](UiDriver& ui, DesignDialogView& view) {
@@ -60,15 +50,10 @@ TEST_F(BrenloweDialog, ShowsTheStoredDesignAndCancelKeepsTheBlock) {
     EXPECT_TRUE(view.Checked(IDC_EXCESS_AIR));
     EXPECT_TRUE(view.Checked(IDC_HORIZ_SYMMETRIC));
     // Rows up to the box count are enabled, the rest disabled; the overall attenuation is hidden.
-    for (int id : {AngleEdit(3), AttSpin(3), DelayEdit(3), ModelCombo(3), EqButton(3)}) EXPECT_TRUE(view.Enabled(id)) << id;
-    for (int id : {AngleEdit(4), AngleSpin(4), AttEdit(4), AttSpin(4), DelayEdit(4), DelaySpin(4), ModelCombo(4),
-                   EqButton(14)}) {
-      EXPECT_FALSE(view.Enabled(id)) << id;
-    }
-    for (int id : {IDC_OVERALL_ATT_EDIT, IDC_OVERALL_ATT_SPIN}) {
-      EXPECT_FALSE(view.Visible(id)) << id;
-      EXPECT_FALSE(view.Enabled(id)) << id;
-    }
+    ExpectEnabled(view, {AngleEdit(3), AttSpin(3), DelayEdit(3), ModelCombo(3), EqButton(3)});
+    ExpectDisabled(view, {AngleEdit(4), AngleSpin(4), AttEdit(4), AttSpin(4), DelayEdit(4), DelaySpin(4),
+                          ModelCombo(4), EqButton(14)});
+    ExpectHidden(view, {IDC_OVERALL_ATT_EDIT, IDC_OVERALL_ATT_SPIN});
     EXPECT_TRUE(ui.SaveScreenshot(view.Dialog(), "brenlowe_design_dialog.bmp"));
     // Changes that Cancel throws away.
     view.TypeInto(AttEdit(2), "12");
@@ -145,9 +130,7 @@ TEST_F(BrenloweDialog, OkRefusesANegativeAttenuationAndCancelThenKeepsTheBlock) 
 }
 
 TEST_F(BrenloweDialog, ANegativeHingeBeyondTheBoxCountBlocksOkUntilCorrected) {
-  Block stored = ReadBlock();
-  stored[design::kHingeBase + 5] = -50;  // row 6; the reset design has four boxes
-  StoreBlock(stored);
+  StoreWords({{design::kHingeBase + 5, -50}});  // row 6; the reset design has four boxes
   Show([&](UiDriver& ui, DesignDialogView& view) {
     EXPECT_EQ("-5", view.Text(AngleEdit(6)));
     EXPECT_FALSE(view.Enabled(AngleEdit(6)));
@@ -165,11 +148,7 @@ TEST_F(BrenloweDialog, ANegativeHingeBeyondTheBoxCountBlocksOkUntilCorrected) {
 }
 
 TEST_F(BrenloweDialog, UpDownsStepFromTheirStartAndStopAtTheFloors) {
-  Block stored = ReadBlock();
-  stored[design::kDelay + 0] = 22;
-  stored[design::kHingeBase + 1] = 3;
-  stored[design::kAttenuation + 1] = 3;
-  StoreBlock(stored);
+  StoreWords({{design::kDelay + 0, 22}, {design::kHingeBase + 1, 3}, {design::kAttenuation + 1, 3}});
   Show([&](UiDriver&, DesignDialogView& view) {
     // The step starts from the text "0.022" as read back, so it reaches 0 exactly; the up-down
     // stands at 0 then and the next step down is refused.
@@ -199,31 +178,20 @@ TEST_F(BrenloweDialog, UpDownsStepFromTheirStartAndStopAtTheFloors) {
 // The dialog compares each new position with the last one it saw; an up-down left one below
 // after a refused step would make the next click up count as no click at all.
 TEST_F(BrenloweDialog, UpDownPositionsFollowTheAcceptedStepsAndGoBackAfterARefusedOne) {
-  Block stored = ReadBlock();
-  stored[design::kBoxCount] = 3;
-  stored[design::kAiming] = 0;
-  stored[design::kHingeBase + 1] = 0;
-  stored[design::kAttenuation + 0] = 0;
-  stored[design::kDelay + 0] = 0;
-  stored[design::kAttenuation + 1] = 15;  // 1.5 dB: position 3
-  stored[design::kAttenuation + 2] = 3;   // 0.3 dB: position 0, cannot go down
-  stored[design::kDelay + 1] = 100;       // 0.1 ms: position 4
-  StoreBlock(stored);
+  StoreWords({{design::kBoxCount, 3},
+              {design::kAiming, 0},
+              {design::kHingeBase + 1, 0},
+              {design::kAttenuation + 0, 0},
+              {design::kDelay + 0, 0},
+              {design::kAttenuation + 1, 15},  // 1.5 dB: position 3
+              {design::kAttenuation + 2, 3},   // 0.3 dB: position 0, cannot go down
+              {design::kDelay + 1, 100}});     // 0.1 ms: position 4
   Show([&](UiDriver&, DesignDialogView& view) {
     EXPECT_EQ(3, view.SpinPosition(AttSpin(2)));
     EXPECT_EQ(4, view.SpinPosition(DelaySpin(2)));
-    for (int id : {AngleSpin(1), AngleSpin(2), AttSpin(1), AttSpin(3), DelaySpin(1)}) {
-      EXPECT_EQ(0, view.SpinPosition(id)) << id;
-    }
+    ExpectSpinPositions(view, {AngleSpin(1), AngleSpin(2), AttSpin(1), AttSpin(3), DelaySpin(1)}, 0);
 
-    struct Step {
-      int spin;
-      bool up;
-      int edit;
-      const char* shown;
-      int position;
-    };
-    const Step steps[] = {
+    ExpectSpinSteps(view, {
         {AttSpin(1), false, AttEdit(1), "0", 0},  // refused at 0 dB
         {AttSpin(1), false, AttEdit(1), "0", 0},
         {AttSpin(1), true, AttEdit(1), "0.5", 1},
@@ -237,23 +205,12 @@ TEST_F(BrenloweDialog, UpDownPositionsFollowTheAcceptedStepsAndGoBackAfterARefus
         {DelaySpin(2), false, DelayEdit(2), "0.078", 3},
         {AngleSpin(1), false, AngleEdit(1), "-0.5", -1},  // the aiming has no floor
         {AngleSpin(1), false, AngleEdit(1), "-1", -2},
-    };
-    for (const Step& step : steps) {
-      if (step.up) {
-        view.SpinUp(step.spin);
-      } else {
-        view.SpinDown(step.spin);
-      }
-      EXPECT_EQ(step.shown, view.Text(step.edit)) << "after a click on " << step.spin;
-      EXPECT_EQ(step.position, view.SpinPosition(step.spin)) << "after a click on " << step.spin;
-    }
+    });
 
     // A typed value is the base of the next step but does not move the up-down.
     view.TypeInto(AttEdit(2), "10");
     EXPECT_EQ(3, view.SpinPosition(AttSpin(2)));
-    view.SpinDown(AttSpin(2));
-    EXPECT_EQ("9.5", view.Text(AttEdit(2)));
-    EXPECT_EQ(2, view.SpinPosition(AttSpin(2)));
+    ExpectSpinSteps(view, {{AttSpin(2), false, AttEdit(2), "9.5", 2}});
     view.Close(IDOK);
   });
   const Block block = ReadBlock();

@@ -33,16 +33,12 @@ void DesignDialogView::TypeInto(int id, const std::string& text) {
 
 void DesignDialogView::Click(int id) { driver_.ClickCentre(Item(id)); }
 
-void DesignDialogView::ClickSpin(int id, bool up) {
+void DesignDialogView::Spin(int id, bool up) {
   RECT r{};
   ::GetClientRect(Item(id), &r);
   const LONG y = up ? r.bottom / 4 : r.bottom - r.bottom / 4 - 1;
   driver_.Click(Item(id), POINT{r.right / 2, y});
 }
-
-void DesignDialogView::SpinUp(int id) { ClickSpin(id, true); }
-
-void DesignDialogView::SpinDown(int id) { ClickSpin(id, false); }
 
 void DesignDialogView::ChooseRow(int comboId, int row) {
   // On the arrow at the right end, which opens the list of an editable one too.

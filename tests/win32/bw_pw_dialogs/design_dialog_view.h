@@ -26,8 +26,9 @@ class DesignDialogView {
   void TypeInto(int id, const std::string& text);
   void Click(int id);
   // A click on the upper or lower arrow of an up-down.
-  void SpinUp(int id);
-  void SpinDown(int id);
+  void Spin(int id, bool up);
+  void SpinUp(int id) { Spin(id, true); }
+  void SpinDown(int id) { Spin(id, false); }
   // Opens a drop-down list with a click on its arrow and walks to the row with the arrow keys
   // and Enter.
   void ChooseRow(int comboId, int row);
@@ -35,7 +36,6 @@ class DesignDialogView {
   void Close(int buttonId);
 
  private:
-  void ClickSpin(int id, bool up);
   UiDriver& driver_;
   HWND dialog_;
 };

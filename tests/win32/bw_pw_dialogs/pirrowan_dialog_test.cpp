@@ -1,6 +1,4 @@
 // Pirrowan's design dialog, opened by the host's call and driven as a user would.
-#include <cstring>
-
 #include "design_control_ids.h"
 #include "design_data.h"
 #include "dialog_fixture.h"
@@ -17,10 +15,11 @@ int HfCombo(int r) { return IDC_HF_LEVEL_COMBO + r; }
 int HfSpin(int r) { return IDC_HF_LEVEL_SPIN + r; }
 int EqButton(int r) { return IDC_EQ_BUTTON + r; }
 
-int8_t EqByte(const Block& block, int box, int band) {
-  int8_t value = 0;
-  std::memcpy(&value, reinterpret_cast<const char*>(&block[design::kEqRows + 6 * box]) + band, 1);
-  return value;
+// A click on the level up-down of box r; the up-down and the list then stand at the same row.
+void ClickLevel(DesignDialogView& view, int r, bool up, int row) {
+  view.Spin(HfSpin(r), up);
+  EXPECT_EQ(row, view.SpinPosition(HfSpin(r))) << "box " << r;
+  EXPECT_EQ(row, view.Selection(HfCombo(r))) << "box " << r;
 }
 
 class PirrowanDialog : public DesignDialogTest {
@@ -29,18 +28,16 @@ class PirrowanDialog : public DesignDialogTest {
 };
 
 TEST_F(PirrowanDialog, ShowsTheStoredDesignAndCancelKeepsTheBlock) {
-  Block stored = ReadBlock();
-  stored[design::kBoxCount] = 2;
-  stored[design::kEnclosureType] = 5;  // opens as the second type
-  stored[design::kExcessAir] = 1;
-  stored[design::kAiming] = 25;
-  stored[design::kAttenuation + 0] = 7;
-  stored[design::kDelay + 0] = 12000;  // beyond 10 ms: opens as 0
-  stored[design::kDelay + 1] = 10000;
-  stored[design::kHfLevelIndex + 0] = 0;
-  stored[design::kHfLevelIndex + 1] = 2;
-  stored[design::kHfLevelIndex + 2] = 7;  // not in the list: opens as "0"
-  StoreBlock(stored);
+  StoreWords({{design::kBoxCount, 2},
+              {design::kEnclosureType, 5},  // opens as the second type
+              {design::kExcessAir, 1},
+              {design::kAiming, 25},
+              {design::kAttenuation + 0, 7},
+              {design::kDelay + 0, 12000},  // beyond 10 ms: opens as 0
+              {design::kDelay + 1, 10000},
+              {design::kHfLevelIndex + 0, 0},
+              {design::kHfLevelIndex + 1, 2},
+              {design::kHfLevelIndex + 2, 7}});  // not in the list: opens as "0"
   const Block before = ReadBlock();
 
   EXPECT_EQ(0, Show([&](UiDriver& ui, DesignDialogView& view) {
@@ -60,14 +57,9 @@ TEST_F(PirrowanDialog, ShowsTheStoredDesignAndCancelKeepsTheBlock) {
     EXPECT_EQ(0, view.Selection(HfCombo(0)));
     EXPECT_EQ(2, view.Selection(HfCombo(1)));
     EXPECT_EQ(1, view.Selection(HfCombo(2)));
-    for (int id : {AttEdit(1), DelaySpin(1), HfCombo(1), HfSpin(1), EqButton(1)}) EXPECT_TRUE(view.Enabled(id)) << id;
-    for (int id : {AttEdit(2), AttSpin(2), DelayEdit(2), DelaySpin(2), HfCombo(2), HfSpin(2), EqButton(5)}) {
-      EXPECT_FALSE(view.Enabled(id)) << id;
-    }
-    for (int id : {IDC_OVERALL_ATT_EDIT, IDC_OVERALL_ATT_SPIN}) {
-      EXPECT_FALSE(view.Visible(id)) << id;
-      EXPECT_FALSE(view.Enabled(id)) << id;
-    }
+    ExpectEnabled(view, {AttEdit(1), DelaySpin(1), HfCombo(1), HfSpin(1), EqButton(1)});
+    ExpectDisabled(view, {AttEdit(2), AttSpin(2), DelayEdit(2), DelaySpin(2), HfCombo(2), HfSpin(2), EqButton(5)});
+    ExpectHidden(view, {IDC_OVERALL_ATT_EDIT, IDC_OVERALL_ATT_SPIN});
     EXPECT_TRUE(ui.SaveScreenshot(view.Dialog(), "pirrowan_design_dialog.bmp"));
     view.TypeInto(AttEdit(1), "12");
     view.Click(IDC_ENCLOSURE_21S);
@@ -78,9 +70,7 @@ TEST_F(PirrowanDialog, ShowsTheStoredDesignAndCancelKeepsTheBlock) {
 }
 
 TEST_F(PirrowanDialog, OkStoresWhatTheUserChanged) {
-  Block stored = ReadBlock();
-  stored[design::kAttenuation + 5] = 7;  // untouched: comes back as 6 tenths
-  StoreBlock(stored);
+  StoreWords({{design::kAttenuation + 5, 7}});  // untouched: comes back as 6 tenths
   EXPECT_EQ(0, Show([&](UiDriver&, DesignDialogView& view) {
     EXPECT_EQ(3, view.Selection(IDC_BOX_COUNT));  // the reset design: four boxes
     view.TypeInto(IDC_BOX_COUNT, "2");
@@ -126,69 +116,40 @@ TEST_F(PirrowanDialog, OkStoresWhatTheUserChanged) {
 // position is the next click's direction; a level up-down stays where the click left it, since
 // its position is the level.
 TEST_F(PirrowanDialog, UpDownPositionsReadBackAfterEachClick) {
-  Block stored = ReadBlock();
-  stored[design::kBoxCount] = 2;
-  stored[design::kAiming] = 0;
-  stored[design::kAttenuation + 0] = 0;
-  stored[design::kDelay + 0] = 0;
-  stored[design::kHfLevelIndex + 0] = 1;
-  stored[design::kHfLevelIndex + 1] = 2;
-  StoreBlock(stored);
+  StoreWords({{design::kBoxCount, 2},
+              {design::kAiming, 0},
+              {design::kAttenuation + 0, 0},
+              {design::kDelay + 0, 0},
+              {design::kHfLevelIndex + 0, 1},
+              {design::kHfLevelIndex + 1, 2}});
   Show([&](UiDriver&, DesignDialogView& view) {
-    for (int id : {IDC_OVERALL_AIMING_SPIN, AttSpin(0), DelaySpin(0), AttSpin(1)}) {
-      EXPECT_EQ(0, view.SpinPosition(id)) << id;
-    }
+    ExpectSpinPositions(view, {IDC_OVERALL_AIMING_SPIN, AttSpin(0), DelaySpin(0), AttSpin(1)}, 0);
     EXPECT_EQ(1, view.SpinPosition(HfSpin(0)));
     EXPECT_EQ(2, view.SpinPosition(HfSpin(1)));
 
-    struct Step {
-      int spin;
-      bool up;
-      int edit;
-      const char* shown;
-    };
-    const Step steps[] = {
-        {IDC_OVERALL_AIMING_SPIN, true, IDC_OVERALL_AIMING_EDIT, "0.5"},
-        {IDC_OVERALL_AIMING_SPIN, true, IDC_OVERALL_AIMING_EDIT, "1"},
-        {IDC_OVERALL_AIMING_SPIN, false, IDC_OVERALL_AIMING_EDIT, "0.5"},
-        {AttSpin(0), false, AttEdit(0), "0"},  // the floor
-        {AttSpin(0), false, AttEdit(0), "0"},
-        {AttSpin(0), true, AttEdit(0), "0.5"},
-        {DelaySpin(0), false, DelayEdit(0), "0"},  // the floor
-        {DelaySpin(0), true, DelayEdit(0), "0.022"},
-        {DelaySpin(0), true, DelayEdit(0), "0.044"},
-        {DelaySpin(0), false, DelayEdit(0), "0.022"},
-    };
-    for (const Step& step : steps) {
-      if (step.up) {
-        view.SpinUp(step.spin);
-      } else {
-        view.SpinDown(step.spin);
-      }
-      EXPECT_EQ(step.shown, view.Text(step.edit)) << "after a click on " << step.spin;
-      EXPECT_EQ(0, view.SpinPosition(step.spin)) << "after a click on " << step.spin;
-    }
+    ExpectSpinSteps(view, {
+        {IDC_OVERALL_AIMING_SPIN, true, IDC_OVERALL_AIMING_EDIT, "0.5", 0},
+        {IDC_OVERALL_AIMING_SPIN, true, IDC_OVERALL_AIMING_EDIT, "1", 0},
+        {IDC_OVERALL_AIMING_SPIN, false, IDC_OVERALL_AIMING_EDIT, "0.5", 0},
+        {AttSpin(0), false, AttEdit(0), "0", 0},  // the floor
+        {AttSpin(0), false, AttEdit(0), "0", 0},
+        {AttSpin(0), true, AttEdit(0), "0.5", 0},
+        {DelaySpin(0), false, DelayEdit(0), "0", 0},  // the floor
+        {DelaySpin(0), true, DelayEdit(0), "0.022", 0},
+        {DelaySpin(0), true, DelayEdit(0), "0.044", 0},
+        {DelaySpin(0), false, DelayEdit(0), "0.022", 0},
+    });
 
     // Up moves toward "+3" and stops there; the position stays the level's row.
-    view.SpinUp(HfSpin(0));
-    EXPECT_EQ(0, view.SpinPosition(HfSpin(0)));
-    EXPECT_EQ(0, view.Selection(HfCombo(0)));
-    view.SpinUp(HfSpin(0));
-    EXPECT_EQ(0, view.SpinPosition(HfSpin(0)));
-    EXPECT_EQ(0, view.Selection(HfCombo(0)));
-    view.SpinDown(HfSpin(0));
-    EXPECT_EQ(1, view.SpinPosition(HfSpin(0)));
-    EXPECT_EQ(1, view.Selection(HfCombo(0)));
+    ClickLevel(view, 0, true, 0);
+    ClickLevel(view, 0, true, 0);
+    ClickLevel(view, 0, false, 1);
     // A level chosen from the list leaves the up-down where it was, so the next click goes on
     // from the up-down's own position.
     view.ChooseRow(HfCombo(0), 0);
     EXPECT_EQ(1, view.SpinPosition(HfSpin(0)));
-    view.SpinDown(HfSpin(0));
-    EXPECT_EQ(2, view.SpinPosition(HfSpin(0)));
-    EXPECT_EQ(2, view.Selection(HfCombo(0)));
-    view.SpinUp(HfSpin(1));
-    EXPECT_EQ(1, view.SpinPosition(HfSpin(1)));
-    EXPECT_EQ(1, view.Selection(HfCombo(1)));
+    ClickLevel(view, 0, false, 2);
+    ClickLevel(view, 1, true, 1);
     view.Close(IDOK);
   });
   const Block block = ReadBlock();
@@ -200,9 +161,7 @@ TEST_F(PirrowanDialog, UpDownPositionsReadBackAfterEachClick) {
 }
 
 TEST_F(PirrowanDialog, OkRefusesNegativeAndNonNumericTexts) {
-  Block stored = ReadBlock();
-  stored[design::kBoxCount] = 2;
-  StoreBlock(stored);
+  StoreWords({{design::kBoxCount, 2}});
   const Block before = ReadBlock();
   Show([&](UiDriver& ui, DesignDialogView& view) {
     view.TypeInto(IDC_OVERALL_AIMING_EDIT, "abc");
