@@ -25,3 +25,8 @@ float LookUpDirectivitySet(const int16_t* set, int band, float polar, float azim
   const DirectivityRules rules = {DirectivityNumerics::kScaledMultiply, HorizontallySymmetric()};
   return LookUpDirectivityInSet(set, kLayout, band, polar, azimuth, rules);
 }
+
+void LookUpDirectivitySetBands(const int16_t* set, float polar, float azimuth, float* out) {
+  const DirectivityRules rules = {DirectivityNumerics::kScaledMultiply, HorizontallySymmetric()};
+  LookUpDirectivityBandsInSet(set, kLayout, polar, azimuth, rules, out);
+}

@@ -43,9 +43,8 @@ bool IsBoxOfArray(int box) { return box >= 0 && box < BoundedBoxCount(*CurrentSl
 void BoxReferenceLevels(int box, const float* seat, float* ref) {
   const SeatDirection direction = DirectionOfSeat(box, seat);
   const float attRef = AttenuationRef(box);
-  const int code = ModelCodeOf(box);
-  for (int band = 0; band < kBandCount; ++band)
-    ref[band] = GetDirectivity(code, band, direction.polar, direction.azimuth) + attRef;
+  GetDirectivityBands(ModelCodeOf(box), direction.polar, direction.azimuth, ref);
+  for (int band = 0; band < kBandCount; ++band) ref[band] += attRef;
 }
 
 int GetBoxReferenceLevelForSeat(int box, float* ref, int seat) {

@@ -11,11 +11,6 @@ const int32_t* CurrentBoxWords(int firstWord, int wordsPerBox, int box) {
   return &CurrentSlot->settings[firstWord + wordsPerBox * (box - 1)];
 }
 
-float WithReferenceAndEq(float level, float ref, int eqGain) {
-  const float referenced = level - ref;
-  return eqGain == EQ_GAIN_OFF ? referenced - 200.0f : referenced + static_cast<float>(eqGain);
-}
-
 int WriteLevelAt1m(int kind, int band, float* out) {
   if (!CurrentSlot || !IsBandIndex(band) || !out) return -1;
   const bool hasTable = kind >= 0 && kind < product::kModelKinds;

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "plugin_api.h"
+#include "settings_block.h"
 
 // Level of a box at 1 m in one band plus the host's filter gain. Tarnwick and Brenlowe: box
 // 1-based, band 0..20. Pirrowan: component 1..6 x boxCount, band 1..21.
@@ -27,8 +28,12 @@ int ModelKindOf(int code);
 const int32_t* CurrentBoxWords(int firstWord, int wordsPerBox, int box);
 
 // One band level after the box's reference level and equaliser: level - ref, rounded to single
-// precision, then 200 dB down for a band switched off, else plus the EqGain.
-float WithReferenceAndEq(float level, float ref, int eqGain);
+// precision, then 200 dB down for a band switched off, else plus the EqGain. Inline: the
+// response builders apply it to every band of every sub-source.
+inline float WithReferenceAndEq(float level, float ref, int eqGain) {
+  const float referenced = level - ref;
+  return eqGain == EQ_GAIN_OFF ? referenced - 200.0f : referenced + static_cast<float>(eqGain);
+}
 
 // *out = ModelSplTable[kind][band] (0 for a kind without a table) + the current slot's
 // filterGain[band]; -1 with out untouched without a current slot, for a band outside 0..20 or

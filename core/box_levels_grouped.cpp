@@ -25,19 +25,40 @@ int EntryOfBand(int band) {
 const int32_t* CurrentBoxEqRow(int box) {
   return CurrentBoxWords(design::kEqRows, kEqRowWords, box);
 }
+
+
+void StepsOfRow(const int32_t* eq, GroupedBoxSteps& steps) {
+  for (int b = 0; b < kBandCount; ++b) steps.eqGain[b] = StoredEqGain(eq, b);
+}
 }  // namespace
+
+bool ReadGroupedBoxSteps(int box, GroupedBoxSteps& steps) {
+  const int32_t* eq = CurrentBoxEqRow(box);
+  if (eq) StepsOfRow(eq, steps);
+  return eq != nullptr;
+}
+
+void ApplyGroupedBoxSteps(const GroupedBoxSteps& steps, int group, const float* ref,
+                          float* levels) {
+  // A group without an array leaves the levels as they are.
+  if (!IsGroup(group)) return;
+  const BandGroup& g = kBandGroups[group];
+  for (int k = 0; k < g.entries; ++k) {
+    const int b = g.firstBand + k;
+    levels[k] = WithReferenceAndEq(levels[k], ref[b], steps.eqGain[b]);
+  }
+  // The split covers the whole array.
+  for (int k = 0; k < g.entries; ++k) levels[k] -= SourceSplitGain[group];
+}
 
 int GroupedHornLevels(int group, int box, int band, float* levels, const float* ref) {
   const int32_t* eq = CurrentBoxEqRow(box);
   if (!eq || !levels || !ref || band < 0 || band > kBandCount) return -1;
   if (band == 0) {
-    // A group without an array leaves the levels as they are.
-    if (!IsGroup(group)) return 0;
-    const BandGroup& g = kBandGroups[group];
-    for (int k = 0; k < g.entries; ++k) {
-      const int b = g.firstBand + k;
-      levels[k] = WithReferenceAndEq(levels[k], ref[b], StoredEqGain(eq, b));
-    }
+    GroupedBoxSteps steps;
+    StepsOfRow(eq, steps);
+    ApplyGroupedBoxSteps(steps, group, ref, levels);
+    return 0;
   } else {
     // The entry follows the band, not the group; a band whose entry lies past the end of the
     // group's array is refused rather than written beyond the caller's array.

@@ -9,12 +9,19 @@
 // read whatever the arguments. Brenlowe reads the current slot's "Horizontally symmetrical".
 float GetDirectivity(int code, int band, float polar, float azimuth);
 
+// GetDirectivity in every band 0..20 at once, into out[21] (the same values): what a box's
+// reference levels read.
+void GetDirectivityBands(int code, float polar, float azimuth, float* out);
+
 // Number of the set that a model code or enclosure type uses, or -1 when it has none.
 int DirectivitySetIndex(int code);
 
 // The deliverable's lookup on one set laid out as the deliverable ships it (5-degree grid, then
 // 1-degree grid); null gives 0 dB.
 float LookUpDirectivitySet(const int16_t* set, int band, float polar, float azimuth);
+
+// LookUpDirectivitySet for every band 0..20 at once, into out[21].
+void LookUpDirectivitySetBands(const int16_t* set, float polar, float azimuth, float* out);
 
 // The linked set of a set number, or null for a number without one (or when the linked data is
 // shorter than its layout says).

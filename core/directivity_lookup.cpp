@@ -72,9 +72,13 @@ int MirrorColumn(int circleColumns, int column) {
   return column <= half ? half - column : circleColumns + half - column;
 }
 
+// Stored hundredths as dB. For the decimal numerics the quotient by 100 (by 200 for a pair's
+// sum) is formed as the product with 0.01 (0.005) in double precision: rounded to single
+// precision the two agree for every integer of magnitude up to 70000, which covers every stored
+// value and every sum of two, and the product costs a fraction of the division.
 float DecibelsOf(int hundredths, DirectivityNumerics numerics) {
   if (numerics == DirectivityNumerics::kDecimalDivision)
-    return static_cast<float>(static_cast<double>(hundredths) / 100.0);
+    return static_cast<float>(static_cast<double>(hundredths) * 0.01);
   return static_cast<float>(hundredths) * 0.01f;
 }
 
@@ -83,97 +87,142 @@ float DecibelsOf(int hundredths, DirectivityNumerics numerics) {
 float MeanDecibelsOf(int hundredths, int mirrorHundredths, DirectivityNumerics numerics) {
   const int sum = hundredths + mirrorHundredths;
   if (numerics == DirectivityNumerics::kDecimalDivision)
-    return static_cast<float>(static_cast<double>(sum) / 200.0);
+    return static_cast<float>(static_cast<double>(sum) * 0.005);
   return static_cast<float>(sum) * 0.005f;
 }
 
-class RowReader {
- public:
-  RowReader(const DirectivityGrid& grid, int storedBand) : grid_(grid) {
-    bandStart_ =
-        grid.values + static_cast<std::ptrdiff_t>(storedBand) * grid.polarRows * grid.storedColumns;
-  }
-
-  int Stored(int row, int column) const {
-    return bandStart_[static_cast<std::ptrdiff_t>(row) * grid_.storedColumns +
-                      FoldColumn(grid_.fold, grid_.circleColumns, column)];
-  }
-
-  float Corner(int row, int column, const DirectivityRules& rules) const {
-    if (!rules.mirrorMean) return DecibelsOf(Stored(row, column), rules.numerics);
-    return MeanDecibelsOf(Stored(row, column),
-                          Stored(row, MirrorColumn(grid_.circleColumns, column)), rules.numerics);
-  }
-
- private:
-  const DirectivityGrid& grid_;
-  const int16_t* bandStart_;
+// Where a direction falls in a grid: what every band of the grid shares. Offsets count values
+// from the start of a stored band; an interpolated corner reads its column and, with the mirror
+// mean, the mirror column.
+struct GridPoint {
+  // On the last row: the stored value there (corner[0] alone), neither interpolated nor averaged.
+  bool behind;
+  std::ptrdiff_t corner[4];  // (m, o), (m, o + 1), (m + 1, o), (m + 1, o + 1)
+  std::ptrdiff_t mirror[4];
+  float polar;
+  float azimuth;
+  float rowAngle;
+  float columnAngle;
 };
+
+std::ptrdiff_t ValueOffset(const DirectivityGrid& grid, int row, int column) {
+  return static_cast<std::ptrdiff_t>(row) * grid.storedColumns +
+         FoldColumn(grid.fold, grid.circleColumns, column);
+}
+
+GridPoint Locate(const DirectivityGrid& grid, float polar, float azimuth) {
+  GridPoint p{};
+  p.polar = PolarInDomain(polar);
+  p.azimuth = AzimuthInDomain(azimuth);
+  const int lastRow = grid.polarRows - 1;
+  const int lastColumn = grid.circleColumns - 1;
+  const int m = GridIndex(p.polar, grid.indexFactor, lastRow);
+  const int o = GridIndex(p.azimuth, grid.indexFactor, lastColumn);
+  p.behind = m == lastRow;
+  if (p.behind) {
+    p.corner[0] = ValueOffset(grid, m, o);
+    return p;
+  }
+  const int t = o == lastColumn ? 0 : o + 1;
+  const int rows[4] = {m, m, m + 1, m + 1};
+  const int columns[4] = {o, t, o, t};
+  for (int c = 0; c < 4; ++c) {
+    p.corner[c] = ValueOffset(grid, rows[c], columns[c]);
+    p.mirror[c] = ValueOffset(grid, rows[c], MirrorColumn(grid.circleColumns, columns[c]));
+  }
+  p.columnAngle = static_cast<float>(o) * grid.step;
+  p.rowAngle = static_cast<float>(m) * grid.step;
+  return p;
+}
+
+// The interpolated attenuation of stored band storedBand (inside the grid) at p.
+float Interpolate(const DirectivityGrid& grid, int storedBand, const GridPoint& p,
+                  const DirectivityRules& rules) {
+  const int16_t* band =
+      grid.values + static_cast<std::ptrdiff_t>(storedBand) * grid.polarRows * grid.storedColumns;
+  if (p.behind) return DecibelsOf(band[p.corner[0]], rules.numerics);
+  float v[4];
+  for (int c = 0; c < 4; ++c) {
+    v[c] = rules.mirrorMean ? MeanDecibelsOf(band[p.corner[c]], band[p.mirror[c]], rules.numerics)
+                            : DecibelsOf(band[p.corner[c]], rules.numerics);
+  }
+  const float s = grid.step;
+  if (rules.numerics == DirectivityNumerics::kDecimalDivision) {
+    const float w = (p.azimuth - p.columnAngle) / s;
+    const float a = v[0] + w * (v[1] - v[0]);
+    const float b = v[2] + w * (v[3] - v[2]);
+    return a + (p.polar - p.rowAngle) * (b - a) / s;
+  }
+  const float perStep = 1.0f / s;
+  const float w = (p.azimuth - p.columnAngle) * perStep;
+  const float a = v[0] + w * (v[1] - v[0]);
+  const float b = v[2] + w * (v[3] - v[2]);
+  const float polarWeight = (p.polar - p.rowAngle) * perStep;
+  return a + polarWeight * (b - a);
+}
+
+DirectivityGrid LowGridOf(const int16_t* set, const DirectivitySetLayout& layout) {
+  DirectivityGrid grid;
+  grid.values = set;
+  grid.bands = layout.lowGridBands;
+  grid.polarRows = kFiveDegreeRows;
+  grid.storedColumns = kFiveDegreeColumns;
+  grid.circleColumns = kFiveDegreeColumns;
+  grid.fold = AzimuthFold::kNone;
+  grid.indexFactor = kFiveDegreeIndexFactor;
+  grid.step = GridStep5Degrees;
+  return grid;
+}
+
+DirectivityGrid HighGridOf(const int16_t* set, const DirectivitySetLayout& layout) {
+  DirectivityGrid grid;
+  grid.values = set + static_cast<std::ptrdiff_t>(layout.lowGridBands) * kFiveDegreeRows *
+                          kFiveDegreeColumns;
+  grid.bands = layout.highGridBands;
+  grid.polarRows = kOneDegreeRows;
+  grid.storedColumns = layout.highAzimuthColumns;
+  grid.circleColumns = kOneDegreeCircle;
+  grid.fold = layout.highFold;
+  grid.indexFactor = kDegreesPerRadian;
+  grid.step = GridStep1Degree;
+  return grid;
+}
 }  // namespace
 
 float LookUpDirectivity(const DirectivityGrid& grid, int storedBand, float polar, float azimuth,
                         const DirectivityRules& rules) {
   if (!grid.values || storedBand < 0 || storedBand >= grid.bands) return 0.0f;
-  polar = PolarInDomain(polar);
-  azimuth = AzimuthInDomain(azimuth);
-
-  const int lastRow = grid.polarRows - 1;
-  const int lastColumn = grid.circleColumns - 1;
-  const int m = GridIndex(polar, grid.indexFactor, lastRow);
-  const int o = GridIndex(azimuth, grid.indexFactor, lastColumn);
-  const RowReader reader(grid, storedBand);
-
-  // Straight behind the box: the stored value of the last row, neither interpolated nor averaged.
-  if (m == lastRow) return DecibelsOf(reader.Stored(m, o), rules.numerics);
-
-  const int t = o == lastColumn ? 0 : o + 1;
-  const float v00 = reader.Corner(m, o, rules);
-  const float v01 = reader.Corner(m, t, rules);
-  const float v10 = reader.Corner(m + 1, o, rules);
-  const float v11 = reader.Corner(m + 1, t, rules);
-
-  const float s = grid.step;
-  const float columnAngle = static_cast<float>(o) * s;
-  const float rowAngle = static_cast<float>(m) * s;
-  if (rules.numerics == DirectivityNumerics::kDecimalDivision) {
-    const float w = (azimuth - columnAngle) / s;
-    const float a = v00 + w * (v01 - v00);
-    const float b = v10 + w * (v11 - v10);
-    return a + (polar - rowAngle) * (b - a) / s;
-  }
-  const float perStep = 1.0f / s;
-  const float w = (azimuth - columnAngle) * perStep;
-  const float a = v00 + w * (v01 - v00);
-  const float b = v10 + w * (v11 - v10);
-  const float polarWeight = (polar - rowAngle) * perStep;
-  return a + polarWeight * (b - a);
+  return Interpolate(grid, storedBand, Locate(grid, polar, azimuth), rules);
 }
 
 float LookUpDirectivityInSet(const int16_t* set, const DirectivitySetLayout& layout, int band,
                              float polar, float azimuth, const DirectivityRules& rules) {
   if (!set || !IsBandIndex(band)) return 0.0f;
-  DirectivityGrid grid;
-  grid.polarRows = band < layout.highGridFirstBand ? kFiveDegreeRows : kOneDegreeRows;
-  if (band < layout.highGridFirstBand) {
-    grid.values = set;
-    grid.bands = layout.lowGridBands;
-    grid.storedColumns = kFiveDegreeColumns;
-    grid.circleColumns = kFiveDegreeColumns;
-    grid.fold = AzimuthFold::kNone;
-    grid.indexFactor = kFiveDegreeIndexFactor;
-    grid.step = GridStep5Degrees;
-  } else {
-    grid.values = set + static_cast<std::ptrdiff_t>(layout.lowGridBands) * kFiveDegreeRows *
-                            kFiveDegreeColumns;
-    grid.bands = layout.highGridBands;
-    grid.storedColumns = layout.highAzimuthColumns;
-    grid.circleColumns = kOneDegreeCircle;
-    grid.fold = layout.highFold;
-    grid.indexFactor = kDegreesPerRadian;
-    grid.step = GridStep1Degree;
-    band -= layout.highGridFirstBand;
+  if (band < layout.highGridFirstBand)
+    return LookUpDirectivity(LowGridOf(set, layout), band, polar, azimuth, rules);
+  return LookUpDirectivity(HighGridOf(set, layout), band - layout.highGridFirstBand, polar,
+                           azimuth, rules);
+}
+
+void LookUpDirectivityBandsInSet(const int16_t* set, const DirectivitySetLayout& layout,
+                                 float polar, float azimuth, const DirectivityRules& rules,
+                                 float* out) {
+  for (int band = 0; band < kBandCount; ++band) out[band] = 0.0f;
+  if (!set) return;
+  const DirectivityGrid grids[2] = {LowGridOf(set, layout), HighGridOf(set, layout)};
+  const int firstBand[2] = {0, layout.highGridFirstBand};
+  const int endBand[2] = {layout.highGridFirstBand, kBandCount};
+  for (int g = 0; g < 2; ++g) {
+    const DirectivityGrid& grid = grids[g];
+    const int first = firstBand[g] < 0 ? 0 : firstBand[g];
+    const int end = endBand[g] > kBandCount ? kBandCount : endBand[g];
+    if (first >= end) continue;
+    const GridPoint p = Locate(grid, polar, azimuth);
+    for (int band = first; band < end; ++band) {
+      const int storedBand = band - firstBand[g];
+      if (storedBand < grid.bands) out[band] = Interpolate(grid, storedBand, p, rules);
+    }
   }
-  return LookUpDirectivity(grid, band, polar, azimuth, rules);
 }
 
 const int16_t* SetInTable(const int16_t* table, int32_t linkedValues, int setCount,

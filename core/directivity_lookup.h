@@ -70,6 +70,12 @@ struct DirectivitySetLayout {
 float LookUpDirectivityInSet(const int16_t* set, const DirectivitySetLayout& layout, int band,
                              float polar, float azimuth, const DirectivityRules& rules);
 
+// LookUpDirectivityInSet for every band 0..20 toward one direction, into out[21]: the same
+// values, with the direction placed in each grid once instead of once per band.
+void LookUpDirectivityBandsInSet(const int16_t* set, const DirectivitySetLayout& layout,
+                                 float polar, float azimuth, const DirectivityRules& rules,
+                                 float* out);
+
 // Set setIndex of a linked table of setCount sets of setValues values each, or null when there
 // is no such set or the table holds fewer values (linkedValues) than that set needs.
 const int16_t* SetInTable(const int16_t* table, int32_t linkedValues, int setCount,

@@ -1,6 +1,9 @@
 #include "frequency_response.h"
 
+#include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "registry.h"
 
@@ -40,8 +43,38 @@ void EvaluateGroup(const ResponseGroup& group, float* level) {
 
 float BandAngularFrequency(int band) { return kTwoPi * BandCentres[band]; }
 
+namespace {
+// 20 log10(d) for a finite d >= 0.1, in double precision from the exponent and the mantissa of d:
+// with d = 2^e m, m in [sqrt(1/2), sqrt(2)), ln m = 2 atanh(s), s = (m - 1) / (m + 1), |s| < 0.172,
+// whose series to s^11 is good to 2e-11. Rounded to single precision it agrees with the runtime's
+// logarithm to the last place or so, and it is several times cheaper than the 32-bit runtime's
+// log10f, which the builders call once per sub-source.
+double TwentyLog10(float d) {
+  uint32_t bits;
+  std::memcpy(&bits, &d, sizeof bits);
+  int exponent = static_cast<int>((bits >> 23) & 0xffu) - 127;
+  bits = (bits & 0x007fffffu) | 0x3f800000u;
+  float mantissaF;
+  std::memcpy(&mantissaF, &bits, sizeof bits);
+  double m = mantissaF;
+  if (m > 1.4142135623730951) {
+    m *= 0.5;
+    ++exponent;
+  }
+  const double s = (m - 1.0) / (m + 1.0);
+  const double s2 = s * s;
+  const double series =
+      1.0 + s2 * (1.0 / 3 + s2 * (1.0 / 5 + s2 * (1.0 / 7 + s2 * (1.0 / 9 + s2 * (1.0 / 11)))));
+  const double lnD = exponent * 0.6931471805599453 + 2.0 * s * series;
+  return lnD * 8.685889638065035;  // 20 / ln 10
+}
+}  // namespace
+
 float SpreadingTerm(float distance) {
-  return distance < kNearestSpreadingDistance ? -20.0f : 20.0f * std::log10(distance);
+  if (distance < kNearestSpreadingDistance) return -20.0f;
+  // Infinity and NaN (an absurd placement) as the runtime gives them.
+  if (!(distance <= FLT_MAX)) return 20.0f * std::log10(distance);
+  return static_cast<float>(TwentyLog10(distance));
 }
 
 double ExactDistance(const float* a, const float* b) {

@@ -158,7 +158,9 @@ void PrepareSubSources(const ResponseGroup& g, const GroupConstants& c, int stri
     const int row = k * stride;
     const __m128d upperOmega = _mm_set1_pd(c.omega[k] * kHi);
     const __m128d lowerOmega = _mm_set1_pd(c.omega[k] / kHi);
-    double power = 0.0;
+    // The squares are exact in double precision; two running sums of two lanes each.
+    __m128d power01 = _mm_setzero_pd();
+    __m128d power23 = _mm_setzero_pd();
     for (int i = 0; i < stride; i += 4) {
       const __m128 exists = ExistingLanes(i, g.count);
       // The group's own rows end at its stride; the lanes beyond are silent padding.
@@ -166,9 +168,10 @@ void PrepareSubSources(const ResponseGroup& g, const GroupConstants& c, int stri
           i < g.stride ? _mm_and_ps(exists, _mm_load_ps(&g.level[k * g.stride + i])) : _mm_setzero_ps();
       const __m128 p = _mm_and_ps(exists, AmplitudeOfLevel(level));
       _mm_store_ps(&amplitude[row + i], p);
-      alignas(16) float lanes[4];
-      _mm_store_ps(lanes, p);
-      for (int lane = 0; lane < 4; ++lane) power += static_cast<double>(lanes[lane]) * lanes[lane];
+      const __m128d p01 = _mm_cvtps_pd(p);
+      const __m128d p23 = _mm_cvtps_pd(_mm_movehl_ps(p, p));
+      power01 = _mm_add_pd(power01, _mm_mul_pd(p01, p01));
+      power23 = _mm_add_pd(power23, _mm_mul_pd(p23, p23));
 
       const __m128d t01 = _mm_load_pd(&relativeTime[i]);
       const __m128d t23 = _mm_load_pd(&relativeTime[i + 2]);
@@ -181,7 +184,9 @@ void PrepareSubSources(const ResponseGroup& g, const GroupConstants& c, int stri
       _mm_store_ps(&lowerSin[row + i], _mm_and_ps(exists, _mm_mul_ps(p, s)));
       _mm_store_ps(&lowerCos[row + i], _mm_and_ps(exists, _mm_mul_ps(p, co)));
     }
-    powerSum[k] = power;
+    alignas(16) double lanes[2];
+    _mm_store_pd(lanes, _mm_add_pd(power01, power23));
+    powerSum[k] = lanes[0] + lanes[1];
   }
 }
 

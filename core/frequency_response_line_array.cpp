@@ -8,6 +8,11 @@
 
 namespace {
 ResponseGroup lineArrayGroups[kLineArrayGroups];
+constexpr int kMaxSourcesPerBox = 18;
+static_assert(kLineArrayBandGroups[0].perBox <= kMaxSourcesPerBox &&
+                  kLineArrayBandGroups[1].perBox <= kMaxSourcesPerBox &&
+                  kLineArrayBandGroups[2].perBox <= kMaxSourcesPerBox,
+              "room for every group's sub-sources of a box");
 }  // namespace
 
 float LevelBeforeBoxTerms(float levelAt1m, int band, float distance, float spreading,
@@ -36,24 +41,37 @@ bool BuildLineArrayGroups(const LineArraySeat& array, ResponseGroup* groups) {
     for (int band = 0; band < kBandCount; ++band) CI_GetCompSPL1m(b + 1, band, &atOneMetre[band]);
     float ref[kBandCount] = {};
     BoxReferenceLevels(b, array.seat, ref);
+    // The box's equaliser, read once for its 30 sub-sources: each one's levels then take the
+    // steps of CI_GetHornLPi (band 0) as the export would apply them (and, like the export,
+    // leave them as they are for a box it refuses, which a box of the array never is).
+    GroupedBoxSteps steps;
+    const bool hasSteps = ReadGroupedBoxSteps(b + 1, steps);
 
     for (int g = 0; g < kLineArrayGroups; ++g) {
       const LineArrayBandGroup& layout = kLineArrayBandGroups[g];
       ResponseGroup& group = groups[g];
+      // Distances first, then their spreading terms in a loop of their own, whose logarithms
+      // do not wait for one another.
+      float distance[kMaxSourcesPerBox];
+      float spreading[kMaxSourcesPerBox];
+      for (int k = 0; k < layout.perBox; ++k) {
+        const float* point = array.sourcePoint(g, b, k);
+        distance[k] = GetPointDistance(point, array.seat);
+        SetArrivalTimes(group, b * layout.perBox + k, distance[k],
+                        ExactDistance(point, array.seat), array.delay[b], array.exactDelay[b],
+                        array.timeByDivision);
+      }
+      for (int k = 0; k < layout.perBox; ++k) spreading[k] = SpreadingTerm(distance[k]);
       for (int k = 0; k < layout.perBox; ++k) {
         const int i = b * layout.perBox + k;
-        const float* point = array.sourcePoint(g, b, k);
-        const float d = GetPointDistance(point, array.seat);
-        const float spreading = SpreadingTerm(d);
         float levels[kBandCount];
         for (int e = 0; e < layout.bandCount; ++e) {
           const int band = layout.firstBand + e;
-          levels[e] = LevelBeforeBoxTerms(atOneMetre[band], band, d, spreading, array.excessAir);
+          levels[e] = LevelBeforeBoxTerms(atOneMetre[band], band, distance[k], spreading[k],
+                                          array.excessAir);
         }
-        GroupedHornLevels(g, b + 1, 0, levels, ref);
+        if (hasSteps) ApplyGroupedBoxSteps(steps, g, ref, levels);
         for (int e = 0; e < layout.bandCount; ++e) group.LevelAt(e, i) = levels[e];
-        SetArrivalTimes(group, i, d, ExactDistance(point, array.seat), array.delay[b],
-                        array.exactDelay[b], array.timeByDivision);
       }
     }
   }

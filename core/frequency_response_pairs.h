@@ -10,7 +10,8 @@
 constexpr int kPairLanePadding = 8;
 
 // What the kernels read and write for one group. Rows hold stride entries, stride a multiple of
-// 8, padded with silent sub-sources far away in time.
+// 8, padded with silent sub-sources far away in time; every table starts on a 32-byte boundary
+// (the SSE2 kernel reads whole aligned blocks of four).
 struct PairTables {
   int bandCount;
   int stride;

@@ -19,3 +19,7 @@ int DirectivitySetIndex(int enclosureType) { return ModelKindOf(enclosureType); 
 float LookUpDirectivitySet(const int16_t* set, int band, float polar, float azimuth) {
   return LookUpDirectivityInSet(set, kLayout, band, polar, azimuth, kRules);
 }
+
+void LookUpDirectivitySetBands(const int16_t* set, float polar, float azimuth, float* out) {
+  LookUpDirectivityBandsInSet(set, kLayout, polar, azimuth, kRules, out);
+}

@@ -29,9 +29,9 @@ void BoxReferenceLevels(int box, const float* seat, float* ref) {
   const SeatDirection direction =
       DirectionInBoxFrame(middle, slot.sourceAngles[kPerBox * box + 2], seat);
   const float attRef = static_cast<float>(slot.settings[design::kAttenuation + box]) * 0.1f;
-  const int type = slot.settings[design::kEnclosureType];
-  for (int band = 0; band < kBandCount; ++band)
-    ref[band] = GetDirectivity(type, band, direction.polar, direction.azimuth) + attRef;
+  GetDirectivityBands(slot.settings[design::kEnclosureType], direction.polar, direction.azimuth,
+                      ref);
+  for (int band = 0; band < kBandCount; ++band) ref[band] += attRef;
 }
 
 int ComputeResponse(GroupEvaluation evaluate, float* level, float* phase, float* time) {

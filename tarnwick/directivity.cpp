@@ -21,3 +21,7 @@ int DirectivitySetIndex(int code) {
 float LookUpDirectivitySet(const int16_t* set, int band, float polar, float azimuth) {
   return LookUpDirectivityInSet(set, kLayout, band, polar, azimuth, kRules);
 }
+
+void LookUpDirectivitySetBands(const int16_t* set, float polar, float azimuth, float* out) {
+  LookUpDirectivityBandsInSet(set, kLayout, polar, azimuth, kRules, out);
+}

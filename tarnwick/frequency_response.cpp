@@ -31,9 +31,8 @@ void BoxReferenceLevels(int box, const float* seat, float* ref) {
   const SeatDirection direction =
       DirectionInBoxFrame(slot.sourcePos9[middle], slot.sourceAngles[middle], seat);
   const float gainRef = -static_cast<float>(slot.settings[design::kGain + box]) / 10.0f;
-  const int code = ModelCodeOf(slot, box);
-  for (int band = 0; band < kBandCount; ++band)
-    ref[band] = GetDirectivity(code, band, direction.polar, direction.azimuth) + gainRef;
+  GetDirectivityBands(ModelCodeOf(slot, box), direction.polar, direction.azimuth, ref);
+  for (int band = 0; band < kBandCount; ++band) ref[band] += gainRef;
 }
 
 int ComputeResponse(GroupEvaluation evaluate, float* level, float* phase, float* time) {
