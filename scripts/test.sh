@@ -45,9 +45,10 @@ if run_step win32-configure cmake --preset win32 && run_step win32-build cmake -
   start_wine
   trap stop_services EXIT
   # On a machine whose kernel runs 32-bit programs only through the user-mode emulator, Wine's
-  # own desktop process now and then dies under it and takes a test program with it: a program
-  # that failed is run again, up to three times in all.
-  ctest --preset win32 --repeat until-pass:3 2>&1 | tee /tmp/plugins-win32-ctest.log | tail -n 4
+  # own desktop process now and then dies under it and takes a test program with it, or leaves
+  # it waiting: a program that failed or ran past the time limit is run again, up to three
+  # times in all.
+  ctest --preset win32 --timeout 400 --repeat until-pass:3 2>&1 | tee /tmp/plugins-win32-ctest.log | tail -n 4
   tally /tmp/plugins-win32-ctest.log
   echo "== timing loop of the Windows build, briefly"
   run_step timing bash -c "cd out/win32 && wine timing_tarnwick.exe brief" \
