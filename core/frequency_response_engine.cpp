@@ -13,8 +13,8 @@
 // phase difference K w dt stays below kNearPhase in every band of the group are taken out of it
 // and evaluated from dt directly with the power series of X, in double precision.
 //
-// The far pairs go to one of two kernels (frequency_response_pairs.h), SSE2 or AVX2 with FMA, as
-// simd_path.h chooses; everything else here is SSE2.
+// The far pairs go to the pair kernel (frequency_response_pairs.h): SSE2, or in 64-bit builds the
+// AVX2 kernel when simd_path.h chose it; everything else here is SSE2.
 #include <emmintrin.h>
 
 #include <cmath>
@@ -22,7 +22,6 @@
 #include "frequency_response.h"
 #include "frequency_response_pairs.h"
 #include "level_tables.h"
-#include "simd_path.h"
 
 namespace {
 constexpr double kSameTime = 1e-9;
@@ -218,12 +217,11 @@ void SumGroupEngine(const ResponseGroup& g, double* powerSum, double* crossSum) 
 
   const PairTables tables{g.bandCount, stride,   relativeTime, upperSin,  upperCos,
                           lowerSin,    lowerCos, c.nearLimit,  inverseGap};
-  const bool wide = ActiveSimdPath() == SimdPath::kAvx2;
+  const FarPairKernel addFarPairs = ActiveFarPairKernel();
   farPairSums = FarPairSums{};
   double nearSum[kBandCount] = {};
   for (int a = 0; a + 1 < g.count; ++a) {
-    const int nearCount = wide ? AddFarPairsAvx2(tables, a, farPairSums, nearList)
-                               : AddFarPairsSse2(tables, a, farPairSums, nearList);
+    const int nearCount = addFarPairs(tables, a, farPairSums, nearList);
     for (int n = 0; n < nearCount; ++n) AddNearPair(g, c, stride, a, nearList[n], nearSum);
   }
   const double span = static_cast<double>(K_HI) - 1.0 / K_HI;

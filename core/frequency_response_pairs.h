@@ -1,9 +1,9 @@
 // The pair sums of one band group, the part of the response that grows with the square of the
-// sub-source count, in two kernels: SSE2 (every x86 processor the plug-ins run on) and AVX2 with
-// FMA (chosen at run time). Both are leaf functions: they call nothing, so the AVX2 one keeps its
-// ymm values in registers and needs no 32-byte stack alignment in the 32-bit build.
+// sub-source count: an SSE2 kernel, the only one of the 32-bit plug-ins, and in 64-bit builds an
+// AVX2 kernel with FMA beside it, chosen at run time (simd_path.h).
 #pragma once
 #include "bands.h"
+#include "simd_path.h"
 
 // Entries the per-pair rows reserve after the last sub-source: enough to end a row on a whole
 // block of eight lanes.
@@ -39,4 +39,16 @@ struct FarPairSums {
 // p_a p_j (sin(K w dt) - sin(w dt / K)) / dt. Writes the j of the near pairs (a < j, |dt| below
 // nearLimit) to nearList (room for stride entries) and returns how many there are.
 int AddFarPairsSse2(const PairTables& tables, int a, FarPairSums& sums, int* nearList);
+#if PLUGINS_AVX2_KERNEL
 int AddFarPairsAvx2(const PairTables& tables, int a, FarPairSums& sums, int* nearList);
+#endif
+
+using FarPairKernel = int (*)(const PairTables& tables, int a, FarPairSums& sums, int* nearList);
+
+// The kernel of the engine's active path.
+inline FarPairKernel ActiveFarPairKernel() {
+#if PLUGINS_AVX2_KERNEL
+  if (ActiveSimdPath() == SimdPath::kAvx2) return AddFarPairsAvx2;
+#endif
+  return AddFarPairsSse2;
+}

@@ -1,10 +1,11 @@
-// The pair sums of a band group, eight lanes at a time with AVX2 and FMA. Only reached when the
-// processor and the operating system support them (simd_path.h); everything in this file is
-// compiled for that instruction set and nothing outside it calls into it but the engine's
-// choice of kernel. The kernel calls nothing, so its ymm values stay in registers.
-#include <immintrin.h>
-
+// The pair sums of a band group, eight lanes at a time with AVX2 and FMA: 64-bit builds only, and
+// only reached when the processor and the operating system support them (simd_path.h).
+// Everything in this file is compiled for that instruction set and nothing outside it calls into
+// it but the engine's choice of kernel.
 #include "frequency_response_pairs.h"
+
+#if PLUGINS_AVX2_KERNEL
+#include <immintrin.h>
 
 #define AVX2_FMA __attribute__((target("avx2,fma")))
 
@@ -55,8 +56,7 @@ AVX2_FMA int AddFarPairsAvx2(const PairTables& t, int a, FarPairSums& sums, int*
   }
 
   // As in the SSE2 kernel, two blocks per pass with their products added to each other first:
-  // each running sum then waits for one addition per sixteen partners, and the pass still fits
-  // the eight ymm registers of the 32-bit build (four sums, two gap blocks, two products).
+  // each running sum then waits for one addition per sixteen partners.
   const bool oddBlock = ((stride - firstBlock) & 8) != 0;
   for (int k = 0; k < t.bandCount; ++k) {
     const int row = k * stride;
@@ -99,3 +99,4 @@ AVX2_FMA int AddFarPairsAvx2(const PairTables& t, int a, FarPairSums& sums, int*
   }
   return nearCount;
 }
+#endif

@@ -1,11 +1,12 @@
 #include "simd_path.h"
 
+const char* SimdPathName(SimdPath path) { return path == SimdPath::kAvx2 ? "avx2" : "sse2"; }
+
+#if PLUGINS_AVX2_KERNEL
+#include <cpuid.h>
+
 #include <cstdlib>
 #include <cstring>
-
-#if defined(__i386__) || defined(__x86_64__)
-#include <cpuid.h>
-#endif
 
 namespace {
 constexpr int kRequestLength = 16;
@@ -13,7 +14,6 @@ char requested[kRequestLength] = "";
 bool chosen = false;
 SimdPath active = SimdPath::kSse2;
 
-#if defined(__i386__) || defined(__x86_64__)
 bool DetectAvx2() {
   unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
   if (!__get_cpuid(1, &eax, &ebx, &ecx, &edx)) return false;
@@ -28,9 +28,6 @@ bool DetectAvx2() {
   if (!__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx)) return false;
   return (ebx & bit_AVX2) != 0;
 }
-#else
-bool DetectAvx2() { return false; }
-#endif
 
 void Choose() {
   if (chosen) return;
@@ -66,5 +63,4 @@ bool UseSimdPath(SimdPath path) {
   active = possible ? path : SimdPath::kSse2;
   return possible;
 }
-
-const char* SimdPathName(SimdPath path) { return path == SimdPath::kAvx2 ? "avx2" : "sse2"; }
+#endif

@@ -1,13 +1,10 @@
 // Speed of the response engine in the 32-bit Windows build, run under Wine: the same array and
-// contenders as the native benchmark, timed in plain loops. The engine runs on the path that
-// PLUGINS_SIMD names (sse2 or avx2), or on both when it is not set; AVX2 is only ever used when
-// the processor and the system support it. "timing_<product>.exe brief" times one response of
-// each contender and no directivity index.
+// contenders as the native benchmark, timed in plain loops (the 32-bit engine runs SSE2 alone).
+// "timing_<product>.exe brief" times one response of each contender and no directivity index.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
-#include <vector>
 
 #include "bench_array.h"
 #include "bench_contenders.h"
@@ -73,35 +70,15 @@ int main(int argc, char** argv) {
   std::printf("%s, %d boxes: %ld pairs, %ld pair-band terms per response\n", product::kAppName,
               boxes, pairs.pairs, pairs.pairBandTerms);
 
-  // The engine's paths to time: the one PLUGINS_SIMD asks for, or both.
-  const char* requested = RequestedSimdPath();
-  const bool hasAvx2 = ProcessorHasAvx2();
-  std::printf("processor: %s; PLUGINS_SIMD=%s; the engine chose %s\n",
-              hasAvx2 ? "AVX2 and FMA" : "no AVX2 and FMA (SSE2 only)",
-              requested[0] ? requested : "(not set)", SimdPathName(ActiveSimdPath()));
-  std::vector<int> engines;
-  if (std::strcmp(requested, "sse2") == 0) {
-    engines = {kEngineSse2};
-  } else if (std::strcmp(requested, "avx2") == 0) {
-    engines = {hasAvx2 ? kEngineAvx2 : kEngineSse2};
-    if (!hasAvx2) std::printf("AVX2 asked for but not available: timing the SSE2 path\n");
-  } else {
-    engines = {kEngineSse2};
-    if (hasAvx2) engines.push_back(kEngineAvx2);
-    else std::printf("no AVX2 path on this processor: timing the SSE2 path only\n");
-  }
-
   const Timing fourWide = TimeContender(kContenders[kFourWide]);
   const Timing scalar = TimeContender(kContenders[kScalar]);
   std::printf("four-wide reference: response %10.1f us, directivity index %10.1f us\n",
               fourWide.response, fourWide.index);
   std::printf("scalar reference:    response %10.1f us, directivity index %10.1f us\n",
               scalar.response, scalar.index);
-  for (int e : engines) {
-    const Timing engine = TimeContender(kContenders[e]);
-    std::printf("%s:\n", kContenders[e].name);
-    PrintRatio("response", engine.response, fourWide.response, scalar.response);
-    PrintRatio("directivity index", engine.index, fourWide.index, scalar.index);
-  }
+  const Timing engine = TimeContender(kContenders[kEngineSse2]);
+  std::printf("%s:\n", kContenders[kEngineSse2].name);
+  PrintRatio("response", engine.response, fourWide.response, scalar.response);
+  PrintRatio("directivity index", engine.index, fourWide.index, scalar.index);
   return 0;
 }
