@@ -43,6 +43,8 @@ alignas(32) float upperCos[kTableCapacity];
 alignas(32) float lowerSin[kTableCapacity];
 alignas(32) float lowerCos[kTableCapacity];
 alignas(32) double relativeTime[kRowCapacity];
+alignas(32) float timeHigh[kRowCapacity];
+alignas(32) float timeLow[kRowCapacity];
 alignas(32) float inverseGap[kRowCapacity];
 int nearList[kRowCapacity];
 FarPairSums farPairSums;
@@ -70,7 +72,7 @@ __m128 AmplitudeOfLevel(__m128 level) {
 
 // Sine and cosine of four phases given in double precision: the reduction by quarter turns in
 // double precision (two-part pi/2), the polynomials on [-pi/4, pi/4] in single precision.
-void SinCos4(__m128d phase01, __m128d phase23, __m128* sine, __m128* cosine) {
+inline __attribute__((always_inline)) void SinCos4(__m128d phase01, __m128d phase23, __m128* sine, __m128* cosine) {
   const __m128d quartersPerRadian = _mm_set1_pd(0.63661977236758134);
   const __m128d quarterHigh = _mm_set1_pd(1.5707963267341256);
   const __m128d quarterLow = _mm_set1_pd(6.077100506506192e-11);
@@ -147,46 +149,63 @@ GroupConstants ConstantsOf(const ResponseGroup& g) {
 // Entries per row of the engine's tables for a group of count sub-sources.
 int RowStride(int count) { return (count + kPairLanePadding - 1) & ~(kPairLanePadding - 1); }
 
+// Amplitudes of band row k (silent past the last sub-source) into the engine's table; returns
+// their power sum. The squares are exact in double precision; two running sums of two lanes.
+double PrepareAmplitudes(const ResponseGroup& g, int k, int stride) {
+  const int row = k * stride;
+  __m128d power01 = _mm_setzero_pd();
+  __m128d power23 = _mm_setzero_pd();
+  for (int i = 0; i < stride; i += 4) {
+    const __m128 exists = ExistingLanes(i, g.count);
+    // The group's own rows end at its stride; the lanes beyond are silent padding.
+    const __m128 level =
+        i < g.stride ? _mm_and_ps(exists, _mm_load_ps(&g.level[k * g.stride + i])) : _mm_setzero_ps();
+    const __m128 p = _mm_and_ps(exists, AmplitudeOfLevel(level));
+    _mm_store_ps(&amplitude[row + i], p);
+    const __m128d p01 = _mm_cvtps_pd(p);
+    const __m128d p23 = _mm_cvtps_pd(_mm_movehl_ps(p, p));
+    power01 = _mm_add_pd(power01, _mm_mul_pd(p01, p01));
+    power23 = _mm_add_pd(power23, _mm_mul_pd(p23, p23));
+  }
+  alignas(16) double lanes[2];
+  _mm_store_pd(lanes, _mm_add_pd(power01, power23));
+  return lanes[0] + lanes[1];
+}
+
+// p sin and p cos of the upper and lower phases of band row k, from the amplitudes.
+void PreparePhases(const GroupConstants& c, int k, int stride, int count) {
+  const int row = k * stride;
+  const double kHi = K_HI;
+  const __m128d upperOmega = _mm_set1_pd(c.omega[k] * kHi);
+  const __m128d lowerOmega = _mm_set1_pd(c.omega[k] / kHi);
+  for (int i = 0; i < stride; i += 4) {
+    const __m128 exists = ExistingLanes(i, count);
+    const __m128 p = _mm_load_ps(&amplitude[row + i]);
+    const __m128d t01 = _mm_load_pd(&relativeTime[i]);
+    const __m128d t23 = _mm_load_pd(&relativeTime[i + 2]);
+    __m128 s;
+    __m128 co;
+    SinCos4(_mm_mul_pd(t01, upperOmega), _mm_mul_pd(t23, upperOmega), &s, &co);
+    _mm_store_ps(&upperSin[row + i], _mm_and_ps(exists, _mm_mul_ps(p, s)));
+    _mm_store_ps(&upperCos[row + i], _mm_and_ps(exists, _mm_mul_ps(p, co)));
+    SinCos4(_mm_mul_pd(t01, lowerOmega), _mm_mul_pd(t23, lowerOmega), &s, &co);
+    _mm_store_ps(&lowerSin[row + i], _mm_and_ps(exists, _mm_mul_ps(p, s)));
+    _mm_store_ps(&lowerCos[row + i], _mm_and_ps(exists, _mm_mul_ps(p, co)));
+  }
+}
+
 void PrepareSubSources(const ResponseGroup& g, const GroupConstants& c, int stride,
                        double* powerSum) {
   const double origin = g.time[0];
-  for (int i = 0; i < stride; ++i)
-    relativeTime[i] = i < g.count ? g.time[i] - origin : kPaddingTime;
-  const double kHi = K_HI;
-  for (int k = 0; k < g.bandCount; ++k) {
-    const int row = k * stride;
-    const __m128d upperOmega = _mm_set1_pd(c.omega[k] * kHi);
-    const __m128d lowerOmega = _mm_set1_pd(c.omega[k] / kHi);
-    // The squares are exact in double precision; two running sums of two lanes each.
-    __m128d power01 = _mm_setzero_pd();
-    __m128d power23 = _mm_setzero_pd();
-    for (int i = 0; i < stride; i += 4) {
-      const __m128 exists = ExistingLanes(i, g.count);
-      // The group's own rows end at its stride; the lanes beyond are silent padding.
-      const __m128 level =
-          i < g.stride ? _mm_and_ps(exists, _mm_load_ps(&g.level[k * g.stride + i])) : _mm_setzero_ps();
-      const __m128 p = _mm_and_ps(exists, AmplitudeOfLevel(level));
-      _mm_store_ps(&amplitude[row + i], p);
-      const __m128d p01 = _mm_cvtps_pd(p);
-      const __m128d p23 = _mm_cvtps_pd(_mm_movehl_ps(p, p));
-      power01 = _mm_add_pd(power01, _mm_mul_pd(p01, p01));
-      power23 = _mm_add_pd(power23, _mm_mul_pd(p23, p23));
-
-      const __m128d t01 = _mm_load_pd(&relativeTime[i]);
-      const __m128d t23 = _mm_load_pd(&relativeTime[i + 2]);
-      __m128 s;
-      __m128 co;
-      SinCos4(_mm_mul_pd(t01, upperOmega), _mm_mul_pd(t23, upperOmega), &s, &co);
-      _mm_store_ps(&upperSin[row + i], _mm_and_ps(exists, _mm_mul_ps(p, s)));
-      _mm_store_ps(&upperCos[row + i], _mm_and_ps(exists, _mm_mul_ps(p, co)));
-      SinCos4(_mm_mul_pd(t01, lowerOmega), _mm_mul_pd(t23, lowerOmega), &s, &co);
-      _mm_store_ps(&lowerSin[row + i], _mm_and_ps(exists, _mm_mul_ps(p, s)));
-      _mm_store_ps(&lowerCos[row + i], _mm_and_ps(exists, _mm_mul_ps(p, co)));
-    }
-    alignas(16) double lanes[2];
-    _mm_store_pd(lanes, _mm_add_pd(power01, power23));
-    powerSum[k] = lanes[0] + lanes[1];
+  for (int i = 0; i < stride; ++i) {
+    const double t = i < g.count ? g.time[i] - origin : kPaddingTime;
+    relativeTime[i] = t;
+    timeHigh[i] = static_cast<float>(t);
+    timeLow[i] = static_cast<float>(t - timeHigh[i]);
   }
+  // Amplitudes and phases in loops of their own, whose iterations do not wait for each other.
+  for (int k = 0; k < g.bandCount; ++k) powerSum[k] = PrepareAmplitudes(g, k, stride);
+  for (int k = 0; k < g.bandCount; ++k) PreparePhases(c, k, stride, g.count);
 }
 
 // The pair (a, other), evaluated from dt with the power series of X.
@@ -215,8 +234,8 @@ void SumGroupEngine(const ResponseGroup& g, double* powerSum, double* crossSum) 
   const int stride = RowStride(g.count);
   PrepareSubSources(g, c, stride, powerSum);
 
-  const PairTables tables{g.bandCount, stride,   relativeTime, upperSin,  upperCos,
-                          lowerSin,    lowerCos, c.nearLimit,  inverseGap};
+  const PairTables tables{g.bandCount, stride,   relativeTime, timeHigh,    timeLow,   upperSin,
+                          upperCos,    lowerSin, lowerCos,     c.nearLimit, inverseGap};
   const FarPairKernel addFarPairs = ActiveFarPairKernel();
   farPairSums = FarPairSums{};
   double nearSum[kBandCount] = {};

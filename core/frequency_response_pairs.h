@@ -15,8 +15,12 @@ constexpr int kPairLanePadding = 8;
 struct PairTables {
   int bandCount;
   int stride;
-  // Arrival times relative to the group's first sub-source (seconds), stride entries.
+  // Arrival times relative to the group's first sub-source (seconds), stride entries; and the
+  // same times as the sum of two floats, high + low (high the time rounded to single precision),
+  // from which the SSE2 kernel forms differences good to a few units in the last place of a float.
   const double* relativeTime;
+  const float* timeHigh;
+  const float* timeLow;
   // p sin(K w t), p cos(K w t), p sin(w t / K), p cos(w t / K) per sub-source, band row k at
   // k * stride.
   const float* upperSin;

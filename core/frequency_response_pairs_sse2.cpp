@@ -35,31 +35,67 @@ inline __m128 TwoBlocks(__m128 inv0, __m128 inv1, const float* row, int j) {
   return _mm_add_ps(Weighted(inv0, row, j), Weighted(inv1, row, j + 4));
 }
 
-// The reciprocal gaps 1/(t_a - t_j) of the block at j into inverseGap, 0 for the near pairs,
-// whose j go to nearList, and, in the block of a itself (firstOfRow), for the lanes up to a;
-// returns the new count of near pairs. Past the first block every lane is a partner, and no mask
-// is held: the loop keeps ta, the limit and 2 in registers beside its temporaries.
-template <bool firstOfRow>
-inline int GapsOfBlock(__m128d ta, const double* time, __m128 limit, int a, int j,
-                       float* inverseGap, int* nearList, int nearCount) {
+// What the gap passes read and write, held by value: the stores into the gap row could otherwise
+// alias the tables for the compiler, which then reloads their pointers every block.
+struct GapRows {
+  const float* timeHigh;
+  const float* timeLow;
+  float* inverseGap;
+  int stride;
+  __m128 taHigh;  // the time of sub-source a, high and low parts in every lane
+  __m128 taLow;
+  __m128 limit;   // the near limit in every lane
+};
+
+// t_a - t_j for the block at j, from the high and low parts: the difference of the high parts is
+// exact where they lie within a factor of two of each other and rounded once elsewhere.
+inline __m128 GapsOf(const GapRows& r, int j) {
+  return _mm_add_ps(_mm_sub_ps(r.taHigh, _mm_load_ps(r.timeHigh + j)),
+                    _mm_sub_ps(r.taLow, _mm_load_ps(r.timeLow + j)));
+}
+
+// The lanes of a block whose gap is below the near limit.
+inline __m128 NearLanes(const GapRows& r, __m128 dt) {
   const __m128 magnitudeMask = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
-  const __m128d d01 = _mm_sub_pd(ta, _mm_load_pd(time + j));
-  const __m128d d23 = _mm_sub_pd(ta, _mm_load_pd(time + j + 2));
-  const __m128 dt = _mm_movelh_ps(_mm_cvtpd_ps(d01), _mm_cvtpd_ps(d23));
-  __m128 near = _mm_cmplt_ps(_mm_and_ps(dt, magnitudeMask), limit);
-  // 1/dt from the reciprocal estimate and one Newton step, r (2 - dt r): a few units in the
-  // last place, at a fraction of the cost of a division.
+  return _mm_cmplt_ps(_mm_and_ps(dt, magnitudeMask), r.limit);
+}
+
+// 1/dt from the reciprocal estimate and one Newton step, r (2 - dt r): a few units in the last
+// place, at a fraction of the cost of a division.
+inline __m128 Reciprocal(__m128 dt) {
   const __m128 estimate = _mm_rcp_ps(dt);
-  __m128 inverse = _mm_mul_ps(estimate, _mm_sub_ps(_mm_set1_ps(2.0f), _mm_mul_ps(dt, estimate)));
-  if (firstOfRow) {
-    const __m128 after = LanesAfter(a, j);
-    near = _mm_and_ps(after, near);
-    inverse = _mm_and_ps(after, inverse);
+  return _mm_mul_ps(estimate, _mm_sub_ps(_mm_set1_ps(2.0f), _mm_mul_ps(dt, estimate)));
+}
+
+// The reciprocal gaps 1/(t_a - t_j) of every partner j > a into the gap row, 0 in the lanes up
+// to a of the first block. Near pairs are rare: this pass only notes where it saw one, so that
+// its loop holds no lane mask and takes no branch.
+inline __m128 StoreGaps(const GapRows& r, int a, int firstBlock) {
+  const __m128 after = LanesAfter(a, firstBlock);
+  __m128 dt = GapsOf(r, firstBlock);
+  __m128 anyNear = _mm_and_ps(after, NearLanes(r, dt));
+  _mm_store_ps(r.inverseGap + firstBlock, _mm_and_ps(after, Reciprocal(dt)));
+  for (int j = firstBlock + 4; j < r.stride; j += 4) {
+    dt = GapsOf(r, j);
+    anyNear = _mm_or_ps(anyNear, NearLanes(r, dt));
+    _mm_store_ps(r.inverseGap + j, Reciprocal(dt));
   }
-  _mm_store_ps(inverseGap + j, _mm_andnot_ps(near, inverse));
-  int nearMask = _mm_movemask_ps(near);
-  for (int lane = 0; nearMask; ++lane, nearMask >>= 1)
-    if (nearMask & 1) nearList[nearCount++] = j + lane;
+  return anyNear;
+}
+
+// Takes the near pairs of a out of the gap row (their gap 0) and writes their j to nearList;
+// returns how many there are.
+int TakeOutNearPairs(const GapRows& r, int a, int firstBlock, int* nearList) {
+  int nearCount = 0;
+  for (int j = firstBlock; j < r.stride; j += 4) {
+    __m128 near = NearLanes(r, GapsOf(r, j));
+    if (j == firstBlock) near = _mm_and_ps(LanesAfter(a, j), near);
+    int nearMask = _mm_movemask_ps(near);
+    if (!nearMask) continue;
+    _mm_store_ps(r.inverseGap + j, _mm_andnot_ps(near, _mm_load_ps(r.inverseGap + j)));
+    for (int lane = 0; nearMask; ++lane, nearMask >>= 1)
+      if (nearMask & 1) nearList[nearCount++] = j + lane;
+  }
   return nearCount;
 }
 }  // namespace
@@ -67,14 +103,11 @@ inline int GapsOfBlock(__m128d ta, const double* time, __m128 limit, int a, int 
 int AddFarPairsSse2(const PairTables& t, int a, FarPairSums& sums, int* nearList) {
   const int firstBlock = (a + 1) & ~3;
   const int stride = t.stride;
-  // The tables' pointers in locals: the stores below could otherwise alias t for the compiler.
-  const double* time = t.relativeTime;
-  float* inverseGap = t.inverseGap;
-  const __m128 limit = _mm_set1_ps(t.nearLimit);
-  const __m128d ta = _mm_set1_pd(time[a]);
-  int nearCount = GapsOfBlock<true>(ta, time, limit, a, firstBlock, inverseGap, nearList, 0);
-  for (int j = firstBlock + 4; j < stride; j += 4)
-    nearCount = GapsOfBlock<false>(ta, time, limit, a, j, inverseGap, nearList, nearCount);
+  const float* inverseGap = t.inverseGap;
+  const GapRows rows{t.timeHigh, t.timeLow, t.inverseGap, stride, _mm_set1_ps(t.timeHigh[a]),
+                     _mm_set1_ps(t.timeLow[a]), _mm_set1_ps(t.nearLimit)};
+  const bool hasNearPairs = _mm_movemask_ps(StoreGaps(rows, a, firstBlock)) != 0;
+  const int nearCount = hasNearPairs ? TakeOutNearPairs(rows, a, firstBlock, nearList) : 0;
 
   // An odd block count starts with one block alone; the rest go two at a time.
   const bool oddBlock = ((stride - firstBlock) & 4) != 0;
