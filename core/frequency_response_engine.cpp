@@ -71,8 +71,10 @@ __m128 AmplitudeOfLevel(__m128 level) {
 }
 
 // Sine and cosine of four phases given in double precision: the reduction by quarter turns in
-// double precision (two-part pi/2), the polynomials on [-pi/4, pi/4] in single precision.
-inline __attribute__((always_inline)) void SinCos4(__m128d phase01, __m128d phase23, __m128* sine, __m128* cosine) {
+// double precision (two-part pi/2), the polynomials on [-pi/4, pi/4] in single precision. Always
+// inlined: as a call it kept the phase loop from overlapping one block's work with the next.
+inline __attribute__((always_inline)) void SinCos4(__m128d phase01, __m128d phase23,
+                                                   __m128* sine, __m128* cosine) {
   const __m128d quartersPerRadian = _mm_set1_pd(0.63661977236758134);
   const __m128d quarterHigh = _mm_set1_pd(1.5707963267341256);
   const __m128d quarterLow = _mm_set1_pd(6.077100506506192e-11);
