@@ -174,25 +174,20 @@ double PrepareAmplitudes(const ResponseGroup& g, int k, int stride) {
   return lanes[0] + lanes[1];
 }
 
-// p sin and p cos of the upper and lower phases of band row k, from the amplitudes.
-void PreparePhases(const GroupConstants& c, int k, int stride, int count) {
+// p sin(w t) and p cos(w t) of every sub-source of band row k, from its amplitude, into the rows
+// sine and cosine.
+void PreparePhases(double omega, int k, int stride, int count, float* sine, float* cosine) {
   const int row = k * stride;
-  const double kHi = K_HI;
-  const __m128d upperOmega = _mm_set1_pd(c.omega[k] * kHi);
-  const __m128d lowerOmega = _mm_set1_pd(c.omega[k] / kHi);
+  const __m128d w = _mm_set1_pd(omega);
   for (int i = 0; i < stride; i += 4) {
     const __m128 exists = ExistingLanes(i, count);
     const __m128 p = _mm_load_ps(&amplitude[row + i]);
-    const __m128d t01 = _mm_load_pd(&relativeTime[i]);
-    const __m128d t23 = _mm_load_pd(&relativeTime[i + 2]);
     __m128 s;
     __m128 co;
-    SinCos4(_mm_mul_pd(t01, upperOmega), _mm_mul_pd(t23, upperOmega), &s, &co);
-    _mm_store_ps(&upperSin[row + i], _mm_and_ps(exists, _mm_mul_ps(p, s)));
-    _mm_store_ps(&upperCos[row + i], _mm_and_ps(exists, _mm_mul_ps(p, co)));
-    SinCos4(_mm_mul_pd(t01, lowerOmega), _mm_mul_pd(t23, lowerOmega), &s, &co);
-    _mm_store_ps(&lowerSin[row + i], _mm_and_ps(exists, _mm_mul_ps(p, s)));
-    _mm_store_ps(&lowerCos[row + i], _mm_and_ps(exists, _mm_mul_ps(p, co)));
+    SinCos4(_mm_mul_pd(_mm_load_pd(&relativeTime[i]), w),
+            _mm_mul_pd(_mm_load_pd(&relativeTime[i + 2]), w), &s, &co);
+    _mm_store_ps(&sine[row + i], _mm_and_ps(exists, _mm_mul_ps(p, s)));
+    _mm_store_ps(&cosine[row + i], _mm_and_ps(exists, _mm_mul_ps(p, co)));
   }
 }
 
@@ -207,7 +202,11 @@ void PrepareSubSources(const ResponseGroup& g, const GroupConstants& c, int stri
   }
   // Amplitudes and phases in loops of their own, whose iterations do not wait for each other.
   for (int k = 0; k < g.bandCount; ++k) powerSum[k] = PrepareAmplitudes(g, k, stride);
-  for (int k = 0; k < g.bandCount; ++k) PreparePhases(c, k, stride, g.count);
+  const double kHi = K_HI;
+  for (int k = 0; k < g.bandCount; ++k) {
+    PreparePhases(c.omega[k] * kHi, k, stride, g.count, upperSin, upperCos);
+    PreparePhases(c.omega[k] / kHi, k, stride, g.count, lowerSin, lowerCos);
+  }
 }
 
 // The pair (a, other), evaluated from dt with the power series of X.
