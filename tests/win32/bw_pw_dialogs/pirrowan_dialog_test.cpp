@@ -124,6 +124,7 @@ TEST_F(PirrowanDialog, UpDownPositionsReadBackAfterEachClick) {
               {design::kHfLevelIndex + 1, 2}});
   Show([&](UiDriver&, DesignDialogView& view) {
     ExpectSpinPositions(view, {IDC_OVERALL_AIMING_SPIN, AttSpin(0), DelaySpin(0), AttSpin(1)}, 0);
+    EXPECT_EQ("0", view.Text(IDC_OVERALL_AIMING_EDIT));  // a stored 0 is not shown as "-0"
     EXPECT_EQ(1, view.SpinPosition(HfSpin(0)));
     EXPECT_EQ(2, view.SpinPosition(HfSpin(1)));
 
