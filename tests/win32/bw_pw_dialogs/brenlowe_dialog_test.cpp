@@ -54,7 +54,7 @@ TEST_F(BrenloweDialog, ShowsTheStoredDesignAndCancelKeepsTheBlock) {
     ExpectDisabled(view, {AngleEdit(4), AngleSpin(4), AttEdit(4), AttSpin(4), DelayEdit(4), DelaySpin(4),
                           ModelCombo(4), EqButton(14)});
     ExpectHidden(view, {IDC_OVERALL_ATT_EDIT, IDC_OVERALL_ATT_SPIN});
-    EXPECT_TRUE(ui.SaveScreenshot(view.Dialog(), "brenlowe_design_dialog.bmp"));
+    EXPECT_TRUE(ui.SaveScreenshot(view.Dialog(), "brenlowe_design_dialog"));
     // Changes that Cancel throws away.
     view.TypeInto(AttEdit(2), "12");
     view.ChooseRow(IDC_BOX_COUNT, 9);

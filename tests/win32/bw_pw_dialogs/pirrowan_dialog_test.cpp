@@ -60,7 +60,7 @@ TEST_F(PirrowanDialog, ShowsTheStoredDesignAndCancelKeepsTheBlock) {
     ExpectEnabled(view, {AttEdit(1), DelaySpin(1), HfCombo(1), HfSpin(1), EqButton(1)});
     ExpectDisabled(view, {AttEdit(2), AttSpin(2), DelayEdit(2), DelaySpin(2), HfCombo(2), HfSpin(2), EqButton(5)});
     ExpectHidden(view, {IDC_OVERALL_ATT_EDIT, IDC_OVERALL_ATT_SPIN});
-    EXPECT_TRUE(ui.SaveScreenshot(view.Dialog(), "pirrowan_design_dialog.bmp"));
+    EXPECT_TRUE(ui.SaveScreenshot(view.Dialog(), "pirrowan_design_dialog"));
     view.TypeInto(AttEdit(1), "12");
     view.Click(IDC_ENCLOSURE_21S);
     view.Close(IDCANCEL);
