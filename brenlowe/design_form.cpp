@@ -23,7 +23,7 @@ void LoadDesignForm(const int32_t* block, DesignForm& form) {
   form.excessAir = block[design::kExcessAir];
   form.horizSymmetric = block[design::kHorizSymmetric];
   form.overallAtt = TenthsToUnits(block[design::kOverallAttenuation]);
-  form.angle[0] = -TenthsToUnits(block[design::kAiming]);
+  form.angle[0] = NegatedTenthsToUnits(block[design::kAiming]);
   for (int k = 1; k < kDesignRows; ++k) form.angle[k] = TenthsToUnits(block[design::kHingeBase + k]);
   for (int k = 0; k < kDesignRows; ++k) {
     form.attenuation[k] = TenthsToUnits(block[design::kAttenuation + k]);

@@ -18,6 +18,13 @@ inline int32_t TruncateToStored(double value) {
 inline float TenthsToUnits(int32_t stored) { return static_cast<float>(stored) * 0.1f; }
 inline int32_t UnitsToTenths(float value) { return TruncateToStored(static_cast<double>(value) * 10.0); }
 
+// An aiming angle is stored with its sign inverted. Negating a stored 0 gives -0, which an edit
+// would show as "-0": it opens as 0.
+inline float NegatedTenthsToUnits(int32_t stored) {
+  const float units = -TenthsToUnits(stored);
+  return units == 0.0f ? 0.0f : units;
+}
+
 inline float MicrosecondsToMs(int32_t stored) { return static_cast<float>(stored) * 0.001f; }
 inline int32_t MsToMicroseconds(float ms) {
   return TruncateToStored(static_cast<double>(ms) * 1000.0 + 0.5);

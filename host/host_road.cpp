@@ -1,5 +1,6 @@
 #include "host_road.h"
 
+#include "design_layout.h"
 #include "outline_records.h"
 
 #include <cmath>
@@ -90,7 +91,7 @@ class Road {
     fn_.RP_SetValue(4, &restore[1]);
   }
 
-  bool Slot(const std::string& blockFile) {
+  bool Slot(const RoadOptions& options) {
     std::fprintf(out_, "== Component slot\n");
     const int id = fn_.CI_GetFreeID();
     const int made = fn_.CI_MakeCurrent(id);
@@ -99,24 +100,23 @@ class Road {
     Expect(id > 0 && made == 0, "a slot can be claimed and made current");
     if (made != 0) return false;
 
-    int32_t query = 0;
-    fn_.IP_GetValue(1, &query);
-    std::fprintf(out_, "  settings block: %d words\n", query);
-    block_.assign(query > 0 ? query : 1, 0);
-    block_[0] = query;
-    fn_.IP_GetValue(1, block_.data());
+    ReadBlock();
+    std::fprintf(out_, "  settings block: %d words\n", static_cast<int>(block_.size()));
     std::fprintf(out_, "  tag \"%.3s\", boxes %d, checksum %d\n",
                  reinterpret_cast<const char*>(&block_[1]), block_[2], block_.back());
 
-    if (!blockFile.empty()) RestoreFromFile(blockFile);
+    if (!options.blockFile.empty()) RestoreFromFile(options.blockFile);
+    if (options.showDialog) ShowDialog();
     std::vector<int32_t> again(block_.size(), 0);
-    again[0] = query;
+    again[0] = static_cast<int32_t>(block_.size());
     fn_.IP_SetValue(1, block_.data());
     fn_.IP_GetValue(1, again.data());
     const bool same = again == block_;
     std::fprintf(out_, "  round trip through IP_SetValue/IP_GetValue: %s\n",
                  same ? "unchanged" : "CHANGED");
     Expect(same, "a stored block reads back unchanged");
+    Design();
+    if (!options.saveFile.empty()) SaveToFile(options.saveFile);
     return true;
   }
 
@@ -198,6 +198,15 @@ class Road {
   }
 
  private:
+  // The block as IP_GetValue hands it out: first its length, then the words.
+  void ReadBlock() {
+    int32_t size = 0;
+    fn_.IP_GetValue(1, &size);
+    block_.assign(size > 0 ? size : 1, 0);
+    block_[0] = size;
+    fn_.IP_GetValue(1, block_.data());
+  }
+
   void RestoreFromFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -207,9 +216,46 @@ class Road {
     }
     std::vector<int32_t> stored(block_.size());
     std::memcpy(stored.data(), bytes.data(), stored.size() * sizeof(int32_t));
+    if (stored[1] != block_[1]) {
+      std::fprintf(out_, "  design file %s: made for another plug-in (tag \"%.3s\"), ignored\n",
+                   path.c_str(), reinterpret_cast<const char*>(&stored[1]));
+      return;
+    }
     fn_.IP_SetValue(1, stored.data());
     fn_.IP_GetValue(1, block_.data());
     std::fprintf(out_, "  restored design from %s: boxes %d\n", path.c_str(), block_[2]);
+  }
+
+  // As the host does when the user opens the plug-in's setup: the plug-in's own design dialog
+  // on the current slot. What OK stores is what the placement and the levels below use.
+  void ShowDialog() {
+    std::fprintf(out_, "== Design dialog\n  open: OK keeps the design, Cancel the one before\n");
+    std::fflush(out_);
+    const std::vector<int32_t> before = block_;
+    const int result = fn_.IP_ShowDialog(1);
+    ReadBlock();
+    std::fprintf(out_, "  closed (result %d), design %s\n", result,
+                 block_ == before ? "unchanged" : "changed");
+    Expect(result == 0, "IP_ShowDialog answers 0 on a current slot");
+  }
+
+  void Design() {
+    std::fprintf(out_, "== Design\n");
+    if (const DesignLayout* layout = FindDesignLayout(block_)) {
+      PrintDesign(*layout, block_, out_);
+    } else {
+      std::fprintf(out_, "  unknown block layout\n");
+    }
+  }
+
+  void SaveToFile(const std::string& path) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(block_.data()),
+               static_cast<std::streamsize>(block_.size() * sizeof(int32_t)));
+    file.close();
+    const bool ok = !file.fail();
+    std::fprintf(out_, "  saved the block to %s%s\n", path.c_str(), ok ? "" : ": FAILED");
+    Expect(ok, "the design file can be written");
   }
 
   static bool AllEqual(const int* values, int v) {
@@ -242,7 +288,7 @@ int WalkHostRoad(LoadedPlugin& plugin, const RoadOptions& options, std::FILE* ou
   Road road(plugin, out);
   road.Identity();
   road.Parameters();
-  if (road.Slot(options.blockFile)) {
+  if (road.Slot(options)) {
     road.Placement(options.seat);
     road.Levels();
     plugin.fn.CI_Release();

@@ -7,6 +7,8 @@
 
 struct RoadOptions {
   std::string blockFile;  // optional stored design to restore
+  bool showDialog = false;  // open the design dialog on the slot, after the restore
+  std::string saveFile;     // optional: where to write the block the road ends with
   float seat[3] = {0.0f, -20.0f, -2.0f};
 };
 

@@ -20,7 +20,7 @@ void LoadDesignForm(const int32_t* block, DesignForm& form) {
   form.enclosureType = std::clamp<int32_t>(block[design::kEnclosureType], 0, kEnclosureTypes - 1);
   form.excessAir = block[design::kExcessAir];
   form.overallAtt = TenthsToUnits(block[design::kOverallAttenuation]);
-  form.overallAiming = -TenthsToUnits(block[design::kAiming]);
+  form.overallAiming = NegatedTenthsToUnits(block[design::kAiming]);
   for (int k = 0; k < kDesignRows; ++k) {
     form.attenuation[k] = TenthsToUnits(block[design::kAttenuation + k]);
     form.delay[k] = MicrosecondsToMs(block[design::kDelay + k]);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the builds and tests need, once per machine (Debian packages only).
 set -euo pipefail
+source "$(dirname "$0")/machine.sh"
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO=sudo
@@ -48,16 +49,6 @@ fi
 # The plug-ins and the Windows tests are 32-bit code. A kernel booted without 32-bit emulation
 # refuses to start 32-bit programs (Wine's loader among them); there the qemu user-mode emulator
 # runs them, registered for 32-bit x86 programs with the kernel's binfmt_misc.
-runs_32bit() {
-  local dir
-  dir=$(mktemp -d)
-  printf '.globl _start\n_start:\n movl $1, %%eax\n movl $0, %%ebx\n int $0x80\n' >"$dir/probe.s"
-  as --32 "$dir/probe.s" -o "$dir/probe.o" && ld -m elf_i386 "$dir/probe.o" -o "$dir/probe" \
-    && "$dir/probe" 2>/dev/null
-  local status=$?
-  rm -rf "$dir"
-  return $status
-}
 if ! runs_32bit; then
   echo "This kernel does not run 32-bit programs: running them through qemu-i386"
   command -v qemu-i386-static >/dev/null || { apt_update; apt_install qemu-user-static; }

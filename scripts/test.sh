@@ -5,6 +5,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh || exit 1
 source scripts/wine_env.sh
+source scripts/machine.sh
 
 passed=0
 failed=0
@@ -16,6 +17,16 @@ tally() {  # reads a ctest log and adds its counts
   total=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$line")
   passed=$((passed + total - bad))
   failed=$((failed + bad))
+}
+repeated_tests() {  # reads a ctest log: "name (N tries, passed|failed)" for each test run again
+  awk '
+    /^ *Start +[0-9]+: / { sub(/^ *Start +[0-9]+: /, ""); if (!tries[$0]++) order[++n] = $0; next }
+    / Test +#[0-9]+: / {
+      name = $0; sub(/^.* Test +#[0-9]+: /, "", name); sub(/ \.+.*$/, "", name)
+      last[name] = / Passed / ? "passed" : "failed"
+    }
+    END { for (i = 1; i <= n; ++i) if (tries[order[i]] > 1) printf "%s (%d tries, %s)\n", order[i], tries[order[i]], last[order[i]] }
+  ' "$1"
 }
 run_step() {  # name, command...: a build step that must succeed
   local name=$1; shift
@@ -46,15 +57,25 @@ if run_step win32-configure cmake --preset win32 && run_step win32-build cmake -
   trap stop_services EXIT
   # On a machine whose kernel runs 32-bit programs only through the user-mode emulator, Wine's
   # own desktop process now and then dies under it and takes a test program with it, or leaves
-  # it waiting: a program that failed or ran past the time limit is run again, up to three
-  # times in all.
-  ctest --preset win32 --timeout 400 --repeat until-pass:3 2>&1 | tee /tmp/plugins-win32-ctest.log | tail -n 4
+  # it waiting: there a program that failed or ran past the time limit is run again, up to three
+  # times in all. Elsewhere a failure counts the first time, so that a flaky test shows.
+  repeat=()
+  runs_32bit_emulated && repeat=(--repeat until-pass:3)
+  ctest --preset win32 --timeout 400 "${repeat[@]}" 2>&1 | tee /tmp/plugins-win32-ctest.log | tail -n 4
   tally /tmp/plugins-win32-ctest.log
+  repeated=$(repeated_tests /tmp/plugins-win32-ctest.log)
+  echo "  screenshots of the dialogs: $(ls out/win32/screenshots/*.png 2>/dev/null | wc -l) in out/win32/screenshots"
   echo "== timing loop of the Windows build, briefly"
   run_step timing bash -c "cd out/win32 && wine timing_tarnwick.exe brief" \
     && passed=$((passed + 1)) && cat /tmp/plugins-timing.log
 fi
 
 echo
+if [ -n "${repeated:-}" ]; then
+  echo "run again after a failure:"
+  sed 's/^/  /' <<<"$repeated"
+else
+  echo "run again after a failure: none"
+fi
 echo "tests: ${passed} passed, ${failed} failed"
 [ "$failed" -eq 0 ]

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -42,6 +43,8 @@ TEST(BrenloweDesignForm, AimingIsStoredNegatedAndHingesAsTheyAre) {
   EXPECT_EQ(25, out[design::kAiming]);
   EXPECT_EQ(-50, out[design::kHingeBase + 1]);
   EXPECT_EQ(75, out[design::kHingeBase + 13]);
+  block[design::kAiming] = 0;  // opens as 0, not -0 (shown as "-0")
+  EXPECT_FALSE(std::signbit(Opened(block).angle[0]));
 }
 
 TEST(BrenloweDesignForm, OpeningReplacesValuesOutsideTheirRangesByZero) {

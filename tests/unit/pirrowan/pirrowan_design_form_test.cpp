@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -78,6 +79,8 @@ TEST(PirrowanDesignForm, AimingIsNegatedAndValuesAreTruncatedToTenths) {
   StoreDesignForm(form, block.data());
   EXPECT_EQ(INT32_MIN, block[design::kAiming]);
   EXPECT_EQ(22, block[design::kDelay + 5]);
+  block[design::kAiming] = 0;  // opens as 0, not -0 (shown as "-0")
+  EXPECT_FALSE(std::signbit(Opened(block).overallAiming));
 }
 
 TEST(PirrowanDesignForm, EveryDelayInRangeComesBackUnchanged) {

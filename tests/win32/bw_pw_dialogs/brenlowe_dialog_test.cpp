@@ -54,7 +54,7 @@ TEST_F(BrenloweDialog, ShowsTheStoredDesignAndCancelKeepsTheBlock) {
     ExpectDisabled(view, {AngleEdit(4), AngleSpin(4), AttEdit(4), AttSpin(4), DelayEdit(4), DelaySpin(4),
                           ModelCombo(4), EqButton(14)});
     ExpectHidden(view, {IDC_OVERALL_ATT_EDIT, IDC_OVERALL_ATT_SPIN});
-    EXPECT_TRUE(ui.SaveScreenshot(view.Dialog(), "brenlowe_design_dialog.bmp"));
+    EXPECT_TRUE(ui.SaveScreenshot(view.Dialog(), "brenlowe_design_dialog"));
     // Changes that Cancel throws away.
     view.TypeInto(AttEdit(2), "12");
     view.ChooseRow(IDC_BOX_COUNT, 9);
@@ -190,6 +190,7 @@ TEST_F(BrenloweDialog, UpDownPositionsFollowTheAcceptedStepsAndGoBackAfterARefus
     EXPECT_EQ(3, view.SpinPosition(AttSpin(2)));
     EXPECT_EQ(4, view.SpinPosition(DelaySpin(2)));
     ExpectSpinPositions(view, {AngleSpin(1), AngleSpin(2), AttSpin(1), AttSpin(3), DelaySpin(1)}, 0);
+    EXPECT_EQ("0", view.Text(AngleEdit(1)));  // a stored aiming of 0 is not shown as "-0"
 
     ExpectSpinSteps(view, {
         {AttSpin(1), false, AttEdit(1), "0", 0},  // refused at 0 dB

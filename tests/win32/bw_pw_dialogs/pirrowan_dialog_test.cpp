@@ -60,7 +60,7 @@ TEST_F(PirrowanDialog, ShowsTheStoredDesignAndCancelKeepsTheBlock) {
     ExpectEnabled(view, {AttEdit(1), DelaySpin(1), HfCombo(1), HfSpin(1), EqButton(1)});
     ExpectDisabled(view, {AttEdit(2), AttSpin(2), DelayEdit(2), DelaySpin(2), HfCombo(2), HfSpin(2), EqButton(5)});
     ExpectHidden(view, {IDC_OVERALL_ATT_EDIT, IDC_OVERALL_ATT_SPIN});
-    EXPECT_TRUE(ui.SaveScreenshot(view.Dialog(), "pirrowan_design_dialog.bmp"));
+    EXPECT_TRUE(ui.SaveScreenshot(view.Dialog(), "pirrowan_design_dialog"));
     view.TypeInto(AttEdit(1), "12");
     view.Click(IDC_ENCLOSURE_21S);
     view.Close(IDCANCEL);
@@ -124,6 +124,7 @@ TEST_F(PirrowanDialog, UpDownPositionsReadBackAfterEachClick) {
               {design::kHfLevelIndex + 1, 2}});
   Show([&](UiDriver&, DesignDialogView& view) {
     ExpectSpinPositions(view, {IDC_OVERALL_AIMING_SPIN, AttSpin(0), DelaySpin(0), AttSpin(1)}, 0);
+    EXPECT_EQ("0", view.Text(IDC_OVERALL_AIMING_EDIT));  // a stored 0 is not shown as "-0"
     EXPECT_EQ(1, view.SpinPosition(HfSpin(0)));
     EXPECT_EQ(2, view.SpinPosition(HfSpin(1)));
 

@@ -526,7 +526,7 @@ TEST(EqDialogScreenshot, WritesTheDialogWithACommittedGroup) {
   RunEqDialog(opening, [](UiDriver& ui, EqDialogView& view, CEqDlg&) {
     view.ClickFader(13);
     view.ClickFader(15, true);  // a second group under construction
-    const std::string file = std::string("eq_dialog_") + EQ_TEST_PRODUCT + ".bmp";
+    const std::string file = std::string(EQ_TEST_PRODUCT) + "_eq_dialog";
     EXPECT_TRUE(ui.SaveScreenshot(view.Dialog(), file)) << file;
     view.PressButton(IDCANCEL);
   });

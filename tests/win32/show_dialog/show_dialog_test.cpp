@@ -4,10 +4,14 @@
 
 #include <cstdint>
 #include <cstring>
+#include <fstream>
 #include <functional>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "design_data.h"
+#include "host_road.h"
 #include "plugin_fixture.h"
 #include "ui_driver.h"
 
@@ -27,20 +31,64 @@ struct Product {
   int boxCount;   // of the design under test
   int enterEdit;  // an edit in which Enter reaches the dialog's OK
   int okButton;
+  const char* typedThreeShows;  // how the host stand-in prints a 3 typed into enterEdit
 };
 
 #if defined(SHOW_DIALOG_PRODUCT_tarnwick)
 // Enter in an angle edit moves to the next one; in the gain/delay column it is the dialog's OK.
 // Its OK button is a plain button of its own id.
 constexpr Product kProduct = {"Tarnwick.dll", "Kestrane Orlex-Tarnwick", 518, "Tnk", 4, IDC_COLUMN_EDIT_FIRST,
-                             IDC_DESIGN_OK};
+                             IDC_DESIGN_OK, "box 1: model Orlex-R7, gain 3.0 dB,"};
 #elif defined(SHOW_DIALOG_PRODUCT_brenlowe)
-constexpr Product kProduct = {"Brenlowe.dll", "Kestrane Bwl", 264, "Bwl", 4, IDC_ATTENUATION_EDIT0 + 1, IDOK};
+constexpr Product kProduct = {"Brenlowe.dll", "Kestrane Bwl", 264, "Bwl", 4, IDC_ATTENUATION_EDIT0 + 1, IDOK,
+                             "box 1: model BW-11H, attenuation 3.0 dB,"};
 #else
-constexpr Product kProduct = {"Pirrowan.dll", "Kestrane Prw", 264, "Prw", 4, IDC_OVERALL_AIMING_EDIT, IDOK};
+constexpr Product kProduct = {"Pirrowan.dll", "Kestrane Prw", 264, "Prw", 4, IDC_OVERALL_AIMING_EDIT, IDOK,
+                             "box, aiming 3.0 degrees,"};
 #endif
 
 using Block = std::vector<int32_t>;
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The road of the host stand-in in this process, printed into a string.
+int WalkRoadInto(LoadedPlugin& plugin, const RoadOptions& options, std::string& printed) {
+  std::FILE* sink = std::tmpfile();
+  if (!sink) return -1;
+  const int failures = WalkHostRoad(plugin, options, sink);
+  std::rewind(sink);
+  char chunk[4096];
+  for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, sink)) > 0;) printed.append(chunk, n);
+  std::fclose(sink);
+  return failures;
+}
+
+// Runs host_standin.exe beside this program with the given arguments, its output into a file;
+// the exit code, or -1 when it did not start or end.
+int RunStandIn(const std::string& arguments, const std::string& outputFile) {
+  SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  HANDLE output = ::CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (output == INVALID_HANDLE_VALUE) return -1;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = output;
+  startup.hStdError = output;
+  PROCESS_INFORMATION process{};
+  std::string command = "\"" + BesideThisProgram("host_standin.exe") + "\" " + arguments;
+  DWORD code = static_cast<DWORD>(-1);
+  if (::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+    if (::WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0) ::GetExitCodeProcess(process.hProcess, &code);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+  }
+  ::CloseHandle(output);
+  return static_cast<int>(code);
+}
 
 class ShowDialogTest : public ::testing::Test {
  protected:
@@ -229,6 +277,42 @@ TEST_F(ShowDialogTest, AnInstanceReleasedWhileTheDialogIsOpenIsNotWritten) {
   const Block fresh = Read();
   EXPECT_EQ(0, fresh[design::kBoxCount]) << "the new instance starts empty";
   EXPECT_EQ(0, fresh[design::kExcessAir]);
+}
+
+// The host stand-in's --dialog and --save, as a person uses them: the road opens the dialog on
+// its slot, what the user typed and confirmed is printed and saved, and the saved block comes
+// back word for word through --design of the real program.
+TEST_F(ShowDialogTest, TheHostStandInPrintsAndSavesWhatTheDialogLeft) {
+  const std::string prefix = BesideThisProgram("show_dialog_") + kProduct.tag;
+  const std::string saved = prefix + "_saved.bin", again = prefix + "_saved_again.bin";
+  RoadOptions options;
+  options.showDialog = true;
+  options.saveFile = saved;
+  ASSERT_EQ(0, fn.CI_Release());  // the road starts as the host does, with no current slot
+  std::string printed;
+  int failures = -1;
+  UiDriver::Run([&] { failures = WalkRoadInto(plugin, options, printed); },
+                [&](UiDriver& ui) {
+                  HWND dialog = ui.WaitForWindow(kProduct.caption);
+                  if (!dialog) return;
+                  ui.ClickCentre(::GetDlgItem(dialog, kProduct.enterEdit));
+                  ui.Retype("3");
+                  ui.Press(VK_RETURN);
+                  EXPECT_TRUE(Closed(ui, dialog));
+                });
+  EXPECT_EQ(0, failures) << printed;
+  EXPECT_NE(std::string::npos, printed.find("closed (result 0), design changed")) << printed;
+  EXPECT_NE(std::string::npos, printed.find(kProduct.typedThreeShows)) << printed;
+  const std::string block = FileText(saved);
+  ASSERT_EQ(kProduct.words * sizeof(int32_t), block.size());
+  EXPECT_EQ(0, std::memcmp(block.data() + 4, kProduct.tag, 4));
+
+  const std::string reply = prefix + "_standin.txt";
+  EXPECT_EQ(0, RunStandIn(std::string(kProduct.dll) + " --design \"" + saved + "\" --save \"" + again + "\"", reply));
+  const std::string replayed = FileText(reply);
+  EXPECT_NE(std::string::npos, replayed.find("restored design from")) << replayed;
+  EXPECT_NE(std::string::npos, replayed.find(kProduct.typedThreeShows)) << replayed;
+  EXPECT_TRUE(block == FileText(again)) << "the block saved after --design differs from the one restored";
 }
 
 }  // namespace

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "png_writer.h"
+
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -417,7 +420,7 @@ COLORREF UiDriver::Pixel(HWND hwnd, int x, int y) {
 
 // The client area as the screen shows it, under a caption bar drawn for the window (without a
 // window manager nobody draws the frame on the screen).
-bool UiDriver::SaveScreenshot(HWND hwnd, const std::string& path) {
+bool UiDriver::SaveScreenshot(HWND hwnd, const std::string& name) {
   OnUi([&] { ::RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); });
   RECT client{};
   ::GetClientRect(hwnd, &client);
@@ -429,9 +432,9 @@ bool UiDriver::SaveScreenshot(HWND hwnd, const std::string& path) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;  // bottom-up rows, as a BMP file stores them
+  info.bmiHeader.biHeight = -height;  // top row first, as PNG stores them
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -444,19 +447,22 @@ bool UiDriver::SaveScreenshot(HWND hwnd, const std::string& path) {
     ::ReleaseDC(hwnd, clientDc);
   });
   ::GdiFlush();
-  const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-  const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-  file.bfSize = file.bfOffBits + imageBytes;
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(BITMAPINFOHEADER));
-  out.write(static_cast<const char*>(bits), imageBytes);
+  std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
+  const auto* bgrx = static_cast<const uint8_t*>(bits);
+  for (size_t p = 0; p < static_cast<size_t>(width) * height; ++p) {
+    rgb[3 * p] = bgrx[4 * p + 2];
+    rgb[3 * p + 1] = bgrx[4 * p + 1];
+    rgb[3 * p + 2] = bgrx[4 * p];
+  }
   ::SelectObject(memory, old);
   ::DeleteObject(bitmap);
   ::DeleteDC(memory);
   ::ReleaseDC(nullptr, screen);
-  return static_cast<bool>(out);
+  // The folder screenshots beside the test program, which is the build's output folder.
+  char program[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, program, MAX_PATH);
+  std::string folder(program);
+  folder = folder.substr(0, folder.find_last_of("\\/") + 1) + "screenshots";
+  ::CreateDirectoryA(folder.c_str(), nullptr);
+  return WritePng(folder + "\\" + name + ".png", width, height, rgb);
 }

@@ -55,8 +55,9 @@ class UiDriver {
   void OnUi(const std::function<void()>& fn);
   // Colour of a pixel of a window's client area as shown on the screen.
   COLORREF Pixel(HWND hwnd, int x, int y);
-  // Writes the window as it is on the screen into a 24-bit BMP file.
-  bool SaveScreenshot(HWND hwnd, const std::string& path);
+  // Writes the window as it is on the screen into screenshots/<name>.png in the folder of the
+  // test program (the build's output folder), for a reviewer to look at without running Wine.
+  bool SaveScreenshot(HWND hwnd, const std::string& name);
 
   // Known dialogs (not message boxes); Run registers the first window the script waits for.
   void RememberDialog(HWND hwnd) { dialogs_.push_back(hwnd); }

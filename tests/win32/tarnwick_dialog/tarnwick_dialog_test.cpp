@@ -128,7 +128,7 @@ TEST_F(TarnwickDialogTest, ShowsTheStoredDesignAndCancelLeavesItWordForWord) {
     EXPECT_EQ(BST_CHECKED, ::IsDlgButtonChecked(view.Dialog(), IDC_EXCESS_AIR));
     EXPECT_EQ(BST_CHECKED, ::IsDlgButtonChecked(view.Dialog(), IDC_GAIN_MODE));
     EXPECT_TRUE(::FindWindowExA(view.Dialog(), nullptr, "Static", "Release v. 3.1.2"));
-    EXPECT_TRUE(ui.SaveScreenshot(view.Dialog(), BesideThisProgram("tarnwick_design_dialog.bmp")));
+    EXPECT_TRUE(ui.SaveScreenshot(view.Dialog(), "tarnwick_design_dialog"));
     int nested = 0;  // the host calls again from inside the dialog's message loop
     ui.OnUi([&] { nested = fn.IP_ShowDialog(1); });
     EXPECT_EQ(-1, nested);
