@@ -263,7 +263,13 @@ void CallOutline() {
   int edges = 0;
   if (CS_GetVertexNumber(&vertices) == 0 && vertices >= 0 && vertices < 100000) {
     std::vector<CsVertex> array(static_cast<size_t>(vertices) + (vertices == 0 ? 1 : 0));
-    CS_GetVertexArray(array.data());
+    if (CS_GetVertexArray(array.data()) == 0) {
+      for (int v = 0; v < vertices; ++v) {
+        CheckAnswer("CS_GetVertexArray", array[v].x);
+        CheckAnswer("CS_GetVertexArray", array[v].y);
+        CheckAnswer("CS_GetVertexArray", array[v].z);
+      }
+    }
   }
   if (CS_GetEdgeNumber(&edges) == 0 && edges >= 0 && edges < 100000) {
     std::vector<CsEdge> array(static_cast<size_t>(edges) + (edges == 0 ? 1 : 0));
