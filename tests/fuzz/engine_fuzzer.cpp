@@ -171,6 +171,22 @@ void StoreHostileBlock(FuzzedDataProvider& in) {
   IP_SetValue(in.ConsumeIntegralInRange<int>(0, 7) ? 1 : HostileInt(in), block.data());
 }
 
+// The placements of the array and of seat 0.
+struct Placement {
+  const char* name;
+  int (*call)(const float*);
+};
+constexpr Placement kPlacements[] = {{"CI_SetLspkPosition3fv", CI_SetLspkPosition3fv},
+                                     {"CI_SetLspkAngles3fv", CI_SetLspkAngles3fv},
+                                     {"CI_SetSeatPosition3fv", CI_SetSeatPosition3fv},
+                                     {"CI_SetSeatAngles3fv", CI_SetSeatAngles3fv}};
+
+void CallPlacement(FuzzedDataProvider& in, const Placement& placement) {
+  float p[3];
+  HostilePoint(in, p);
+  CheckSetter(placement.name, {p}, 3, [&] { return placement.call(p); });
+}
+
 void CallResponse(FuzzedDataProvider& in) {
   if (!TakeResponse()) return;
   std::vector<float> level = SentinelBuffer(kBandCount), phase = SentinelBuffer(kBandCount),
@@ -361,27 +377,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (in.ConsumeBool()) CI_MakeCurrent(CI_GetFreeID());
   for (int call = 0; call < kMaxCallsPerInput && in.remaining_bytes() > 0; ++call) {
     float p[kBandCount];
-    switch (in.ConsumeIntegralInRange<int>(0, 15)) {
+    const int choice = in.ConsumeIntegralInRange<int>(0, 15);
+    switch (choice) {
       case 0: CI_GetFreeID(); break;
       case 1: CI_MakeCurrent(HostileInt(in)); break;
       case 2: CI_Release(); break;
       case 3: case 4: StoreHostileBlock(in); break;
-      case 5:
-        HostilePoint(in, p);
-        CheckSetter("CI_SetLspkPosition3fv", {p}, 3, [&] { return CI_SetLspkPosition3fv(p); });
-        break;
-      case 6:
-        HostilePoint(in, p);
-        CheckSetter("CI_SetLspkAngles3fv", {p}, 3, [&] { return CI_SetLspkAngles3fv(p); });
-        break;
-      case 7:
-        HostilePoint(in, p);
-        CheckSetter("CI_SetSeatPosition3fv", {p}, 3, [&] { return CI_SetSeatPosition3fv(p); });
-        break;
-      case 8:
-        HostilePoint(in, p);
-        CheckSetter("CI_SetSeatAngles3fv", {p}, 3, [&] { return CI_SetSeatAngles3fv(p); });
-        break;
+      case 5: case 6: case 7: case 8: CallPlacement(in, kPlacements[choice - 5]); break;
       case 9: case 10: CallResponse(in); break;
       case 11: {
         float value = HostileFloat(in);
