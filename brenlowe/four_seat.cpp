@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "finite_values.h"
 #include "frequency_response_line_array.h"
 #include "frequency_response_seats.h"
 #include "registry.h"
@@ -27,8 +28,10 @@ void StoreSeatTriples(float (*to)[4], const float* const* from) {
   }
 }
 
-bool AllPresent(const float* const* points) {
-  return std::all_of(points, points + kSeats, [](const float* p) { return p != nullptr; });
+// Four triples present and finite: a NaN or infinite one refuses all four.
+bool AllPresentAndFinite(const float* const* points) {
+  return std::all_of(points, points + kSeats,
+                     [](const float* p) { return p != nullptr && AllFinite(p, 3); });
 }
 
 bool Refuse(const char* message) {
@@ -74,7 +77,7 @@ PLUGIN_EXPORT int PLUGIN_CALL CI_SetFR(int band) {
 PLUGIN_EXPORT int PLUGIN_CALL CI_Set4SeatPosition(const float* p0, const float* p1,
                                                   const float* p2, const float* p3) {
   const float* const points[kSeats] = {p0, p1, p2, p3};
-  if (!CurrentSlot || !AllPresent(points)) return -1;
+  if (!CurrentSlot || !AllPresentAndFinite(points)) return -1;
   StoreSeatTriples(CurrentSlot->seatPosition, points);
   return 0;
 }
@@ -82,7 +85,7 @@ PLUGIN_EXPORT int PLUGIN_CALL CI_Set4SeatPosition(const float* p0, const float* 
 PLUGIN_EXPORT int PLUGIN_CALL CI_Set4SeatAngles(const float* a0, const float* a1, const float* a2,
                                                 const float* a3) {
   const float* const angles[kSeats] = {a0, a1, a2, a3};
-  if (!CurrentSlot || !AllPresent(angles)) return -1;
+  if (!CurrentSlot || !AllPresentAndFinite(angles)) return -1;
   StoreSeatTriples(CurrentSlot->seatAngles, angles);
   return 0;
 }
@@ -91,7 +94,7 @@ PLUGIN_EXPORT float PLUGIN_CALL CI_GetCompDist4pos(int comp, int seat) {
   if (!CurrentSlot || seat < 0 || seat >= kSeats) return -1.0f;
   const float* point = ComponentPoint(*CurrentSlot, comp);
   if (!point) return -1.0f;
-  return GetPointDistance(point, CurrentSlot->seatPosition[seat]);
+  return FiniteOrRefused(GetPointDistance(point, CurrentSlot->seatPosition[seat]));
 }
 
 PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompFR1(int first, float* level, float*, float* time) {
@@ -103,18 +106,23 @@ PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompFR1(int first, float* level, float*, flo
   if (group == 2 && !HighGroupFits(StoredBoxCount(*CurrentSlot), frBand)) return -1;
   float levels[kBandCount] = {};
   if (!EvaluateBandAtSeat(EvaluateGroup, 0, levels)) return -1;
-  level[frBand] = levels[frBand];
   // Point 0 of box 1's nine-point set in the mid group; no arrival time for the others.
-  *time = group == 1 ? bandGroup.singleTime[0] : 0.0f;
+  const float answer[2] = {levels[frBand], group == 1 ? bandGroup.singleTime[0] : 0.0f};
+  if (!AllFinite(answer, 2)) return -1;
+  level[frBand] = answer[0];
+  *time = answer[1];
   return 0;
 }
 
 PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompFR4(int first, float* level4, float*, float*, int) {
   if (!CanEvaluateCurrentSlot(first) || !level4 || !IsBandIndex(frBand)) return -1;
   float levels[kSeats][kBandCount] = {};
+  float answer[kSeats];
   for (int s = 0; s < kSeats; ++s) {
     if (!EvaluateBandAtSeat(EvaluateGroup, s, levels[s])) return -1;
+    answer[s] = levels[s][frBand];
   }
-  for (int s = 0; s < kSeats; ++s) level4[kBandCount * s + frBand] = levels[s][frBand];
+  if (!AllFinite(answer, kSeats)) return -1;
+  for (int s = 0; s < kSeats; ++s) level4[kBandCount * s + frBand] = answer[s];
   return 0;
 }

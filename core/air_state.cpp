@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "finite_values.h"
 #include "parameter_tables.h"
 #include "plugin_api.h"
 
@@ -40,8 +41,9 @@ void ResetAirState() {
 
 PLUGIN_EXPORT int PLUGIN_CALL RP_SetValue(int id, float* value) {
   const AirParameter* parameter = FindAirParameter(id);
-  if (!parameter) return -1;
-  // Upper limit first, then lower; a NaN passes both tests and is stored as it came.
+  // NaN and infinities are refused (the host's value is left as it came); a finite value is
+  // clamped, upper limit first, then lower, and the host sees the clamped value.
+  if (!parameter || !AllFinite(value, 1)) return -1;
   if (*value > parameter->maximum) *value = parameter->maximum;
   if (*value < parameter->minimum) *value = parameter->minimum;
   switch (id) {

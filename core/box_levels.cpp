@@ -2,6 +2,7 @@
 
 #include "bands.h"
 #include "directivity_index.h"
+#include "finite_values.h"
 #include "level_tables.h"
 #include "registry.h"
 #include "settings_block.h"
@@ -15,14 +16,13 @@ int WriteLevelAt1m(int kind, int band, float* out) {
   if (!CurrentSlot || !IsBandIndex(band) || !out) return -1;
   const bool hasTable = kind >= 0 && kind < product::kModelKinds;
   const float atOneMetre = hasTable ? ModelSplTable[kind][band] : 0.0f;
-  *out = atOneMetre + CurrentSlot->filterGain[band];
-  return 0;
+  const float level = atOneMetre + CurrentSlot->filterGain[band];
+  return HandOutFinite(&level, 1, out) ? 0 : -1;
 }
 
 PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompDirectivity(int, int band, float* out) {
   if (!CurrentSlot || band < 1 || band > kBandCount || !out) return -1;
-  *out = DirectivityIndexTable[band - 1];
-  return 0;
+  return HandOutFinite(&DirectivityIndexTable[band - 1], 1, out) ? 0 : -1;
 }
 
 PLUGIN_EXPORT int PLUGIN_CALL CI_GetPulse(void*, void*, void*) { return 0; }

@@ -2,6 +2,7 @@
 
 #include "bands.h"
 #include "design_data.h"
+#include "finite_values.h"
 #include "level_tables.h"
 #include "settings_block.h"
 
@@ -51,9 +52,9 @@ void ApplyGroupedBoxSteps(const GroupedBoxSteps& steps, int group, const float* 
   for (int k = 0; k < g.entries; ++k) levels[k] -= SourceSplitGain[group];
 }
 
-int GroupedHornLevels(int group, int box, int band, float* levels, const float* ref) {
-  const int32_t* eq = CurrentBoxEqRow(box);
-  if (!eq || !levels || !ref || band < 0 || band > kBandCount) return -1;
+namespace {
+// CI_GetHornLPi's arithmetic on levels, for a box with the row eq and band 0..21.
+int HornLevels(int group, const int32_t* eq, int band, float* levels, const float* ref) {
   if (band == 0) {
     GroupedBoxSteps steps;
     StepsOfRow(eq, steps);
@@ -74,10 +75,36 @@ int GroupedHornLevels(int group, int box, int band, float* levels, const float* 
   return 0;
 }
 
+// The largest group's entries.
+constexpr int kMostEntries = 12;
+}  // namespace
+
+int GroupedHornLevels(int group, int box, int band, float* levels, const float* ref) {
+  const int32_t* eq = CurrentBoxEqRow(box);
+  if (!eq || !levels || !ref || band < 0 || band > kBandCount) return -1;
+  // The entries handed back: the whole group, or for a number that names no group the band's
+  // own entry (none in band 0). They are worked on in a copy and handed back only when every
+  // one is finite: the host's levels or references can be anything.
+  int first = 0;
+  int end = 0;
+  if (IsGroup(group)) {
+    end = kBandGroups[group].entries;
+  } else if (band != 0) {
+    first = EntryOfBand(band - 1);
+    end = first + 1;
+  }
+  float work[kMostEntries];
+  for (int k = first; k < end; ++k) work[k] = levels[k];
+  if (HornLevels(group, eq, band, work, ref) != 0) return -1;
+  if (!AllFinite(work + first, end - first)) return -1;
+  for (int k = first; k < end; ++k) levels[k] = work[k];
+  return 0;
+}
+
 int GroupedBandLevel(int group, int box, int band, float* level, const float* ref) {
   const int32_t* eq = CurrentBoxEqRow(box);
   if (!eq || !level || !ref || !IsBandIndex(band)) return -1;
-  *level = WithReferenceAndEq(*level, ref[band], StoredEqGain(eq, band));
-  if (IsGroup(group)) *level -= SourceSplitGain[group];
-  return 0;
+  float work = WithReferenceAndEq(*level, ref[band], StoredEqGain(eq, band));
+  if (IsGroup(group)) work -= SourceSplitGain[group];
+  return HandOutFinite(&work, 1, level) ? 0 : -1;
 }

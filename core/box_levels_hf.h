@@ -7,3 +7,6 @@
 // the share of one of its six sub-sources from all 21 bands.
 PLUGIN_EXPORT int PLUGIN_CALL CI_GetHornLPi(int box, int band, float* levels, void* unused,
                                             const float* ref);
+// The same arithmetic without the export's check that what it hands back is finite: the
+// response builder's levels of a sub-source.
+int HornLevelsOfBox(int box, int band, float* levels, const float* ref);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "finite_values.h"
 #include "registry.h"
 
 namespace {
@@ -133,7 +134,16 @@ bool CanEvaluateCurrentSlot(int first) {
 PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompFR(int first, float* level, float* phase,
                                                          float* time) {
   if (!CanEvaluateCurrentSlot(first) || !level || !phase || !time) return -1;
-  return EngineResponse(level, phase, time);
+  // The answer is formed here and handed out only when every number of it is finite (a seat
+  // more than 1.8e19 m away makes an infinite arrival time).
+  float answer[2 * kBandCount + 1] = {};
+  if (EngineResponse(answer, answer + kBandCount, answer + 2 * kBandCount) != 0 ||
+      !AllFinite(answer, 2 * kBandCount + 1))
+    return -1;
+  std::memcpy(level, answer, kBandCount * sizeof(float));
+  std::memcpy(phase, answer + kBandCount, kBandCount * sizeof(float));
+  *time = answer[2 * kBandCount];
+  return 0;
 }
 
 int EngineResponse(float* level, float* phase, float* time) {

@@ -21,6 +21,7 @@
 
 #include "frequency_response.h"
 #include "frequency_response_pairs.h"
+#include "level_limits.h"
 #include "level_tables.h"
 
 namespace {
@@ -50,9 +51,12 @@ int nearList[kRowCapacity];
 FarPairSums farPairSums;
 
 // 10^(L/20) to within a few units in the last place: 2^y by a degree-7 polynomial on the
-// fraction and the integer part put into the exponent field.
+// fraction and the integer part put into the exponent field. A level above the loudest one
+// counts as the loudest (the bound goes first into the min, so a NaN level takes the road it
+// always took).
 __m128 AmplitudeOfLevel(__m128 level) {
   const __m128 log2TenOver20 = _mm_set1_ps(0.16609640474436813f);
+  level = _mm_min_ps(_mm_set1_ps(kLoudestSubSourceLevel), level);
   __m128 y = _mm_mul_ps(level, log2TenOver20);
   y = _mm_min_ps(_mm_max_ps(y, _mm_set1_ps(-126.0f)), _mm_set1_ps(127.0f));
   const __m128i n = _mm_cvtps_epi32(y);

@@ -1,5 +1,6 @@
 // DLL* exports: identity and capabilities of the plug-in.
 #include "directivity_index.h"
+#include "finite_values.h"
 #include "plugin_api.h"
 #include "product_config.h"
 #include "registry.h"
@@ -61,8 +62,7 @@ PLUGIN_EXPORT int PLUGIN_CALL DLLGetValidBands(int* out) {
 
 PLUGIN_EXPORT int PLUGIN_CALL DLLGetDirectivity(float* out) {
   if (!product::kReportsDirectivityIndex) return -1;
-  for (int b = 0; b < kBandCount; ++b) out[b] = DirectivityIndexTable[b];
-  return 0;
+  return HandOutFinite(DirectivityIndexTable, kBandCount, out) ? 0 : -1;
 }
 
 PLUGIN_EXPORT int PLUGIN_CALL DLLGetSensitivity(void*) { return -1; }

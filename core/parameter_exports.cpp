@@ -1,6 +1,7 @@
 // IP_* description and filter exports, RP_* description exports.
 #include <cstring>
 
+#include "finite_values.h"
 #include "parameter_tables.h"
 #include "plugin_api.h"
 #include "product_config.h"
@@ -58,7 +59,8 @@ PLUGIN_EXPORT int PLUGIN_CALL IP_GetFilterMax(float* gain, float* phase) {
 }
 
 PLUGIN_EXPORT int PLUGIN_CALL IP_SetFilter(float* gain, float* phase) {
-  if (!CurrentSlot) return -1;
+  // A NaN or infinite gain or phase in any band refuses the whole filter, unclamped.
+  if (!CurrentSlot || !AllFinite(gain, kBandCount) || !AllFinite(phase, kBandCount)) return -1;
   // Upper limits over all bands first, then lower limits; the host sees the clamped values.
   for (int b = 0; b < kBandCount; ++b) {
     if (gain[b] > kFilterMaximum.gain) gain[b] = kFilterMaximum.gain;

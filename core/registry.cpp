@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "finite_values.h"
 #include "plugin_api.h"
 #include "product_hooks.h"
 
@@ -103,56 +104,60 @@ PLUGIN_EXPORT int PLUGIN_CALL CI_Release() {
   return 0;
 }
 
+// The placements refuse a NaN or infinite coordinate or angle, and keep what they had: every
+// later level and distance would be NaN.
 PLUGIN_EXPORT int PLUGIN_CALL CI_SetLspkPosition3fv(const float* p) {
-  if (!CurrentSlot) return -1;
+  if (!CurrentSlot || !AllFinite(p, 3)) return -1;
   Copy3(CurrentSlot->arrayPosition, p);
   BuildArrayGeometry();
   return 0;
 }
 
 PLUGIN_EXPORT int PLUGIN_CALL CI_SetLspkAngles3fv(const float* a) {
-  if (!CurrentSlot) return -1;
+  if (!CurrentSlot || !AllFinite(a, 3)) return -1;
   Copy3(CurrentSlot->arrayAngles, a);
   BuildArrayGeometry();
   return 0;
 }
 
 PLUGIN_EXPORT int PLUGIN_CALL CI_SetSeatPosition3fv(const float* p) {
-  if (!CurrentSlot) return -1;
+  if (!CurrentSlot || !AllFinite(p, 3)) return -1;
   Copy3(CurrentSlot->seatPosition[0], p);
   return 0;
 }
 
 PLUGIN_EXPORT int PLUGIN_CALL CI_SetSeatAngles3fv(const float* a) {
-  if (!CurrentSlot) return -1;
+  if (!CurrentSlot || !AllFinite(a, 3)) return -1;
   Copy3(CurrentSlot->seatAngles[0], a);
   return 0;
 }
 
+// A distance that overflows single precision (points more than 1.8e19 m apart) is refused.
 PLUGIN_EXPORT float PLUGIN_CALL CI_GetDistance() {
   if (!CurrentSlot) return -1.0f;
-  return GetPointDistance(CurrentSlot->arrayPosition, CurrentSlot->seatPosition[0]);
+  return FiniteOrRefused(GetPointDistance(CurrentSlot->arrayPosition, CurrentSlot->seatPosition[0]));
 }
 
 PLUGIN_EXPORT float PLUGIN_CALL CI_GetCompDistance(int c) {
   if (!CurrentSlot) return -1.0f;
   const float* point = ComponentPoint(*CurrentSlot, c);
   if (!point) return -1.0f;
-  return GetPointDistance(point, CurrentSlot->seatPosition[0]);
+  return FiniteOrRefused(GetPointDistance(point, CurrentSlot->seatPosition[0]));
 }
 
 PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompPosition3fv(int c, float* out) {
   if (!CurrentSlot) return -1;
   const float* point = ComponentPoint(*CurrentSlot, c);
   if (!point) return -1;
-  Copy3(out, point);
-  return 0;
+  // An array placed near the largest float can put a box past it.
+  return HandOutFinite(point, 3, out) ? 0 : -1;
 }
 
 PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompAngles3fv(int c, float* out) {
   if (!CurrentSlot) return -1;
   const float* aim = ComponentAim(*CurrentSlot, c);
   if (!aim) return -1;
-  for (int i = 0; i < 3; ++i) out[i] = aim[i] * kDegreesPerRadian;
-  return 0;
+  float degrees[3];
+  for (int i = 0; i < 3; ++i) degrees[i] = aim[i] * kDegreesPerRadian;
+  return HandOutFinite(degrees, 3, out) ? 0 : -1;
 }

@@ -3,6 +3,7 @@
 #include "bands.h"
 #include "box_levels_hf.h"
 #include "design_data.h"
+#include "finite_values.h"
 #include "level_tables.h"
 #include "product_config.h"
 #include "registry.h"
@@ -43,8 +44,7 @@ PLUGIN_EXPORT int PLUGIN_CALL CI_GetCompSPL1m(int comp, int band, float* out) {
   return WriteLevelAt1m(kind, band - 1, out);
 }
 
-PLUGIN_EXPORT int PLUGIN_CALL CI_GetHornLPi(int box, int band, float* levels, void*,
-                                            const float* ref) {
+int HornLevelsOfBox(int box, int band, float* levels, const float* ref) {
   const int32_t* eq = CurrentBoxWords(design::kEqRows, kEqRowWords, box);
   const int32_t* hfLevelIndex = CurrentBoxWords(design::kHfLevelIndex, 1, box);
   if (!eq || !hfLevelIndex || !levels || !ref || band < 0 || band > kBandCount) return -1;
@@ -56,4 +56,15 @@ PLUGIN_EXPORT int PLUGIN_CALL CI_GetHornLPi(int box, int band, float* levels, vo
   AddHfLevelStep(*hfLevelIndex, levels);
   for (int k = 0; k < kBandCount; ++k) levels[k] -= SourceSplitGain[0];
   return 0;
+}
+
+// All 21 levels are handed back, in one-band mode too: they are worked on in a copy and handed
+// back only when every one is finite (the host's levels or references can be anything).
+PLUGIN_EXPORT int PLUGIN_CALL CI_GetHornLPi(int box, int band, float* levels, void*,
+                                            const float* ref) {
+  if (!levels) return -1;
+  float work[kBandCount];
+  for (int k = 0; k < kBandCount; ++k) work[k] = levels[k];
+  if (HornLevelsOfBox(box, band, work, ref) != 0) return -1;
+  return HandOutFinite(work, kBandCount, levels) ? 0 : -1;
 }

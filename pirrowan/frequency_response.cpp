@@ -58,7 +58,7 @@ int ComputeResponse(GroupEvaluation evaluate, float* level, float* phase, float*
       float levels[kBandCount];
       for (int band = 0; band < kBandCount; ++band)
         levels[band] = LevelBeforeBoxTerms(atOneMetre[band], band, d, spreading, excessAir);
-      CI_GetHornLPi(b + 1, 0, levels, phase, ref);
+      HornLevelsOfBox(b + 1, 0, levels, ref);
       for (int band = 0; band < kBandCount; ++band) group.LevelAt(band, i) = levels[band];
       SetArrivalTimes(group, i, d, ExactDistance(point, seat), delay,
                       slot.settings[design::kDelay + b] * 1e-6, false);

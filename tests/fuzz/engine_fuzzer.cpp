@@ -4,12 +4,19 @@
 // exports as the host would call them. Every output buffer is exactly as large as the host
 // interface promises, so a write past it is caught by AddressSanitizer.
 //
+// What the exports hand out is checked too: every number given with success (0) is finite, and
+// a refused call (-1) leaves the caller's buffers, the plug-in's slot and the air state as they
+// were. Output buffers are filled with a sentinel bit pattern before each call; an entry the
+// export did not write keeps it. A violation aborts with the export's name.
+//
 // Built once per deliverable with -DFUZZ_TARNWICK, -DFUZZ_BRENLOWE or -DFUZZ_PIRROWAN (see
 // run_fuzz.sh).
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -42,6 +49,72 @@ constexpr int kResponsesPerInput = 3;
 constexpr int kLargestIndexedArray = 2;
 int responsesLeft = 0;
 bool indexLeft = false;
+
+// A NaN no arithmetic produces: an output entry still holding it was not written.
+constexpr uint32_t kSentinelBits = 0x7fa5a5a5u;
+
+[[noreturn]] void Violation(const char* exportName, const char* what) {
+  std::fprintf(stderr, "contract violation: %s %s\n", exportName, what);
+  std::abort();
+}
+
+bool IsSentinel(float value) {
+  uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits == kSentinelBits;
+}
+
+std::vector<float> SentinelBuffer(size_t count) {
+  float sentinel;
+  std::memcpy(&sentinel, &kSentinelBits, sizeof sentinel);
+  return std::vector<float>(count, sentinel);
+}
+
+// After an export wrote (or was refused writing) buffers that held the sentinel: with success
+// every entry it wrote is finite, refused it wrote none.
+void CheckOutput(const char* exportName, int result, const std::vector<float>& out) {
+  for (float value : out) {
+    if (IsSentinel(value)) continue;
+    if (result != 0) Violation(exportName, "refused but wrote its buffer");
+    if (!std::isfinite(value)) Violation(exportName, "handed out a number that is not finite");
+  }
+}
+
+// A float-returning export: a finite answer, or the refusal -1.
+void CheckAnswer(const char* exportName, float answer) {
+  if (!std::isfinite(answer)) Violation(exportName, "answered a number that is not finite");
+}
+
+// The state a refused setter must leave as it was: the current slot and the air.
+struct StateCopy {
+  ComponentSlot* slot = CurrentSlot;
+  std::vector<unsigned char> bytes;
+  AirState air = Air;
+  StateCopy() {
+    if (slot) {
+      const auto* first = reinterpret_cast<const unsigned char*>(slot);
+      bytes.assign(first, first + sizeof *slot);
+    }
+  }
+  bool Same() const {
+    return CurrentSlot == slot && std::memcmp(&air, &Air, sizeof air) == 0 &&
+           (!slot || std::memcmp(bytes.data(), slot, bytes.size()) == 0);
+  }
+};
+
+// A setter whose arguments are the host's arrays: refused, it changes neither them nor the state.
+template <typename Call>
+void CheckSetter(const char* exportName, std::vector<float*> arrays, int size, Call call) {
+  std::vector<std::vector<float>> before;
+  for (const float* a : arrays) before.emplace_back(a, a + size);
+  const StateCopy state;
+  if (call() == 0) return;
+  for (size_t i = 0; i < arrays.size(); ++i) {
+    if (std::memcmp(before[i].data(), arrays[i], size * sizeof(float)) != 0)
+      Violation(exportName, "refused but changed the caller's values");
+  }
+  if (!state.Same()) Violation(exportName, "refused but changed the plug-in's state");
+}
 
 bool TakeResponse() {
   if (responsesLeft == 0) return false;
@@ -98,39 +171,106 @@ void StoreHostileBlock(FuzzedDataProvider& in) {
   IP_SetValue(in.ConsumeIntegralInRange<int>(0, 7) ? 1 : HostileInt(in), block.data());
 }
 
-void CallResponse(FuzzedDataProvider& in) {
-  if (!TakeResponse()) return;
-  std::vector<float> level(kBandCount), phase(kBandCount), time(1);
-  CI_GetCompFR(in.ConsumeIntegralInRange<int>(0, 3) ? 1 : HostileInt(in), level.data(),
-               phase.data(), time.data());
+// The placements of the array and of seat 0.
+struct Placement {
+  const char* name;
+  int (*call)(const float*);
+};
+constexpr Placement kPlacements[] = {{"CI_SetLspkPosition3fv", CI_SetLspkPosition3fv},
+                                     {"CI_SetLspkAngles3fv", CI_SetLspkAngles3fv},
+                                     {"CI_SetSeatPosition3fv", CI_SetSeatPosition3fv},
+                                     {"CI_SetSeatAngles3fv", CI_SetSeatAngles3fv}};
+
+void CallPlacement(FuzzedDataProvider& in, const Placement& placement) {
+  float p[3];
+  HostilePoint(in, p);
+  CheckSetter(placement.name, {p}, 3, [&] { return placement.call(p); });
 }
 
+void CallResponse(FuzzedDataProvider& in) {
+  if (!TakeResponse()) return;
+  std::vector<float> level = SentinelBuffer(kBandCount), phase = SentinelBuffer(kBandCount),
+                     time = SentinelBuffer(1);
+  const int result = CI_GetCompFR(in.ConsumeIntegralInRange<int>(0, 3) ? 1 : HostileInt(in),
+                                  level.data(), phase.data(), time.data());
+  CheckOutput("CI_GetCompFR level", result, level);
+  CheckOutput("CI_GetCompFR phase", result, phase);
+  CheckOutput("CI_GetCompFR time", result, time);
+}
+
+// An export that works on the host's levels in place: refused, it leaves them as they were;
+// with success the entries first .. last - 1 it hands back are finite and the others unchanged.
+void CheckInPlace(const char* exportName, int result, const std::vector<float>& before,
+                  const std::vector<float>& after, int first, int last) {
+  for (size_t i = 0; i < after.size(); ++i) {
+    const bool handedBack = result == 0 && static_cast<int>(i) >= first && static_cast<int>(i) < last;
+    if (handedBack && !std::isfinite(after[i]))
+      Violation(exportName, "handed out a number that is not finite");
+    if (!handedBack && std::memcmp(&before[i], &after[i], sizeof(float)) != 0)
+      Violation(exportName, "changed a level it does not hand back");
+  }
+}
+
+#if !defined(FUZZ_PIRROWAN)
+// The entries of the host's group array that CI_GetHornLPi hands back: the whole group, or for
+// a number that names no group the one entry of the band (none with band 0).
+void GroupedEntries(int32_t group, int32_t band, int* first, int* last) {
+  constexpr int kEntries[3] = {12, 5, 4};
+  constexpr int kFirstBand[3] = {0, 12, 17};
+  if (group >= 0 && group < 3) {
+    *first = 0;
+    *last = kEntries[group];
+  } else if (band >= 1 && band <= kBandCount) {
+    const int b = band - 1;
+    *first = b - (b >= kFirstBand[2] ? kFirstBand[2] : b >= kFirstBand[1] ? kFirstBand[1] : 0);
+    *last = *first + 1;
+  } else {
+    *first = *last = 0;
+  }
+}
+#endif
+
 void CallBoxLevels(FuzzedDataProvider& in) {
-  std::vector<float> one(1), levels(kBandCount), ref(kBandCount);
+  std::vector<float> ref(kBandCount);
   for (float& r : ref) r = HostileFloat(in);
-  for (float& l : levels) l = HostileFloat(in);
   const int32_t box = HostileInt(in);
   const int32_t band = HostileInt(in);
-  CI_GetCompSPL1m(box, band, one.data());
-  CI_GetCompDirectivity(0, band, one.data());
+  std::vector<float> one = SentinelBuffer(1);
+  CheckOutput("CI_GetCompSPL1m", CI_GetCompSPL1m(box, band, one.data()), one);
+  one = SentinelBuffer(1);
+  CheckOutput("CI_GetCompDirectivity", CI_GetCompDirectivity(0, band, one.data()), one);
 #if defined(FUZZ_PIRROWAN)
-  CI_GetHornLPi(box, band, levels.data(), nullptr, ref.data());
+  std::vector<float> levels(kBandCount);
+  for (float& l : levels) l = HostileFloat(in);
+  const std::vector<float> before = levels;
+  const int result = CI_GetHornLPi(box, band, levels.data(), nullptr, ref.data());
+  CheckInPlace("CI_GetHornLPi", result, before, levels, 0, kBandCount);
 #else
   // The group's array has 12 entries at most; the host passes one group array.
   std::vector<float> groupLevels(12);
+  for (float& l : groupLevels) l = HostileFloat(in);
+  const std::vector<float> before = groupLevels;
   const int32_t group = HostileInt(in);
-  CI_GetHornLPi(group, box, band, groupLevels.data(), nullptr, ref.data());
-  CI_GetLPi(group, box, band, one.data(), nullptr, ref.data());
+  int first = 0;
+  int last = 0;
+  GroupedEntries(group, band, &first, &last);
+  const int result = CI_GetHornLPi(group, box, band, groupLevels.data(), nullptr, ref.data());
+  CheckInPlace("CI_GetHornLPi", result, before, groupLevels, first, last);
+  std::vector<float> level(1, HostileFloat(in));
+  const std::vector<float> levelBefore = level;
+  CheckInPlace("CI_GetLPi", CI_GetLPi(group, box, band, level.data(), nullptr, ref.data()),
+               levelBefore, level, 0, 1);
 #endif
 }
 
 void CallComponents(FuzzedDataProvider& in) {
-  std::vector<float> out(3);
   const int32_t c = HostileInt(in);
-  CI_GetCompPosition3fv(c, out.data());
-  CI_GetCompAngles3fv(c, out.data());
-  CI_GetCompDistance(c);
-  CI_GetDistance();
+  std::vector<float> out = SentinelBuffer(3);
+  CheckOutput("CI_GetCompPosition3fv", CI_GetCompPosition3fv(c, out.data()), out);
+  out = SentinelBuffer(3);
+  CheckOutput("CI_GetCompAngles3fv", CI_GetCompAngles3fv(c, out.data()), out);
+  CheckAnswer("CI_GetCompDistance", CI_GetCompDistance(c));
+  CheckAnswer("CI_GetDistance", CI_GetDistance());
   DLLGetComponents();
 }
 
@@ -139,7 +279,13 @@ void CallOutline() {
   int edges = 0;
   if (CS_GetVertexNumber(&vertices) == 0 && vertices >= 0 && vertices < 100000) {
     std::vector<CsVertex> array(static_cast<size_t>(vertices) + (vertices == 0 ? 1 : 0));
-    CS_GetVertexArray(array.data());
+    if (CS_GetVertexArray(array.data()) == 0) {
+      for (int v = 0; v < vertices; ++v) {
+        CheckAnswer("CS_GetVertexArray", array[v].x);
+        CheckAnswer("CS_GetVertexArray", array[v].y);
+        CheckAnswer("CS_GetVertexArray", array[v].z);
+      }
+    }
   }
   if (CS_GetEdgeNumber(&edges) == 0 && edges >= 0 && edges < 100000) {
     std::vector<CsEdge> array(static_cast<size_t>(edges) + (edges == 0 ? 1 : 0));
@@ -151,8 +297,8 @@ void CallDirectivityIndex() {
   if (!indexLeft || !CurrentSlot || BoundedBoxCount(*CurrentSlot) > kLargestIndexedArray) return;
   indexLeft = false;
   ComputeDirectivityIndex();
-  std::vector<float> table(kBandCount);
-  DLLGetDirectivity(table.data());
+  std::vector<float> table = SentinelBuffer(kBandCount);
+  CheckOutput("DLLGetDirectivity", DLLGetDirectivity(table.data()), table);
 }
 
 #if defined(FUZZ_BRENLOWE)
@@ -162,27 +308,41 @@ void CallFourSeats(FuzzedDataProvider& in) {
     case 1: {
       float p[4][3];
       for (auto& point : p) HostilePoint(in, point);
-      if (in.ConsumeBool()) {
-        CI_Set4SeatPosition(p[0], p[1], p[2], p[3]);
-      } else {
-        CI_Set4SeatAngles(p[0], p[1], p[2], p[3]);
-      }
+      const bool positions = in.ConsumeBool();
+      CheckSetter(positions ? "CI_Set4SeatPosition" : "CI_Set4SeatAngles",
+                  {p[0], p[1], p[2], p[3]}, 3, [&] {
+                    return positions ? CI_Set4SeatPosition(p[0], p[1], p[2], p[3])
+                                     : CI_Set4SeatAngles(p[0], p[1], p[2], p[3]);
+                  });
       break;
     }
-    case 2: CI_GetCompDist4pos(HostileInt(in), HostileInt(in)); break;
+    case 2: {
+      const int32_t comp = HostileInt(in);
+      CheckAnswer("CI_GetCompDist4pos", CI_GetCompDist4pos(comp, HostileInt(in)));
+      break;
+    }
     case 3: {
       if (!TakeResponse()) break;
-      std::vector<float> level(kBandCount), phase(kBandCount), time(1);
-      CI_GetCompFR1(in.ConsumeIntegralInRange<int>(0, 3) ? 1 : HostileInt(in), level.data(),
-                    phase.data(), time.data());
+      std::vector<float> level = SentinelBuffer(kBandCount), phase = SentinelBuffer(kBandCount),
+                         time = SentinelBuffer(1);
+      const int result = CI_GetCompFR1(in.ConsumeIntegralInRange<int>(0, 3) ? 1 : HostileInt(in),
+                                       level.data(), phase.data(), time.data());
+      CheckOutput("CI_GetCompFR1 level", result, level);
+      CheckOutput("CI_GetCompFR1 phase", result, phase);
+      CheckOutput("CI_GetCompFR1 time", result, time);
       break;
     }
     default: {
       if (!TakeResponse()) break;
       // A host that passes a single float for the four times gets nothing written there.
-      std::vector<float> level4(4 * kBandCount), phase(kBandCount), time4(1);
-      CI_GetCompFR4(in.ConsumeIntegralInRange<int>(0, 3) ? 1 : HostileInt(in), level4.data(),
-                    phase.data(), time4.data(), HostileInt(in));
+      std::vector<float> level4 = SentinelBuffer(4 * kBandCount), phase = SentinelBuffer(kBandCount),
+                         time4 = SentinelBuffer(1);
+      const int first = in.ConsumeIntegralInRange<int>(0, 3) ? 1 : HostileInt(in);
+      const int result =
+          CI_GetCompFR4(first, level4.data(), phase.data(), time4.data(), HostileInt(in));
+      CheckOutput("CI_GetCompFR4 level", result, level4);
+      CheckOutput("CI_GetCompFR4 phase", result, phase);
+      CheckOutput("CI_GetCompFR4 time", result, time4);
       break;
     }
   }
@@ -217,26 +377,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (in.ConsumeBool()) CI_MakeCurrent(CI_GetFreeID());
   for (int call = 0; call < kMaxCallsPerInput && in.remaining_bytes() > 0; ++call) {
     float p[kBandCount];
-    switch (in.ConsumeIntegralInRange<int>(0, 15)) {
+    const int choice = in.ConsumeIntegralInRange<int>(0, 15);
+    switch (choice) {
       case 0: CI_GetFreeID(); break;
       case 1: CI_MakeCurrent(HostileInt(in)); break;
       case 2: CI_Release(); break;
       case 3: case 4: StoreHostileBlock(in); break;
-      case 5: HostilePoint(in, p); CI_SetLspkPosition3fv(p); break;
-      case 6: HostilePoint(in, p); CI_SetLspkAngles3fv(p); break;
-      case 7: HostilePoint(in, p); CI_SetSeatPosition3fv(p); break;
-      case 8: HostilePoint(in, p); CI_SetSeatAngles3fv(p); break;
+      case 5: case 6: case 7: case 8: CallPlacement(in, kPlacements[choice - 5]); break;
       case 9: case 10: CallResponse(in); break;
       case 11: {
         float value = HostileFloat(in);
-        RP_SetValue(HostileInt(in), &value);
+        const int32_t id = HostileInt(in);
+        CheckSetter("RP_SetValue", {&value}, 1, [&] { return RP_SetValue(id, &value); });
         break;
       }
       case 12: {
         float phase[kBandCount];
         HostilePoint(in, p, kBandCount);
         HostilePoint(in, phase, kBandCount);
-        IP_SetFilter(p, phase);
+        CheckSetter("IP_SetFilter", {p, phase}, kBandCount, [&] { return IP_SetFilter(p, phase); });
         break;
       }
       case 13: CallBoxLevels(in); CallComponents(in); break;

@@ -123,6 +123,26 @@ TEST_P(BoxLevelsTest, LevelStepsSplitTheBoxAmongItsSubSources) {
   }
   EXPECT_EQ(-1, HornLevels(3, levels));
   EXPECT_EQ(100.0f, levels[0]);
+
+  // Levels or references that are not finite give no finite answer: refused, levels untouched.
+  for (const float bad : {NAN, INFINITY}) {
+    std::vector<float> hostile(21, 100.0f), flat(21, 100.0f), ref(21, 0.0f), badRef(21, 0.0f);
+    hostile[2] = bad;
+    badRef[2] = bad;
+    const std::vector<float> asPassed = hostile;
+    if (IsPirrowan()) {
+      EXPECT_EQ(-1, fn.CI_GetHornLPi5(1, 0, hostile.data(), nullptr, ref.data()));
+      EXPECT_EQ(-1, fn.CI_GetHornLPi5(1, 3, flat.data(), nullptr, badRef.data()));
+    } else {
+      EXPECT_EQ(-1, fn.CI_GetHornLPi(0, 1, 0, hostile.data(), nullptr, ref.data()));
+      EXPECT_EQ(-1, fn.CI_GetHornLPi(0, 1, 3, flat.data(), nullptr, badRef.data()));
+      float level = 100.0f;
+      EXPECT_EQ(-1, fn.CI_GetLPi(0, 1, 2, &level, nullptr, badRef.data()));
+      EXPECT_EQ(100.0f, level);
+    }
+    EXPECT_EQ(0, std::memcmp(asPassed.data(), hostile.data(), 21 * sizeof(float)));
+    EXPECT_EQ(std::vector<float>(21, 100.0f), flat);
+  }
 }
 
 TEST_P(BoxLevelsTest, DirectivityIndexIsZeroUntilADesignIsConfirmed) {

@@ -24,9 +24,9 @@ class ResponseExportTest : public PluginTest {
  protected:
   bool Is(unsigned mask) const { return GetParam().mask == mask; }
 
-  // A design of n boxes, every other word 0, stored with its checksum; the array is then
-  // placed at the origin.
-  void StoreBoxes(int n, int delayWord = 0) {
+  // A design of n boxes, every other word 0 but for one word set to value, stored with its
+  // checksum; the array is then placed at the origin.
+  void StoreBoxes(int n, int delayWord = 0, int word = 0, int32_t value = 0) {
     const int words = GetParam().blockWords;
     std::vector<int32_t> block(words, 0);
     block[0] = words;
@@ -34,13 +34,18 @@ class ResponseExportTest : public PluginTest {
     block[2] = n;
     const int delayFirst = Is(kInTarnwick) ? 62 : (Is(kInBrenlowe) ? 32 : 14);
     for (int b = 0; b < n && b < GetParam().maxBoxes; ++b) block[delayFirst + b] = delayWord;
-    int32_t sum = 0;
-    for (int w = 2; w < words - 1; ++w) sum += block[w];
-    block[words - 1] = sum;
+    if (word > 0) block[word] = value;
+    uint32_t sum = 0;  // wraps as the stored checksum does
+    for (int w = 2; w < words - 1; ++w) sum += static_cast<uint32_t>(block[w]);
+    block[words - 1] = static_cast<int32_t>(sum);
     ASSERT_EQ(0, fn.IP_SetValue(1, block.data()));
     const float origin[3] = {0, 0, 0};
     ASSERT_EQ(0, fn.CI_SetLspkPosition3fv(origin));
     ASSERT_EQ(0, fn.CI_SetLspkAngles3fv(origin));
+  }
+
+  static bool Same(const Response& a, const Response& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
   }
 
   void SetSeat(float x, float y, float z) {
@@ -108,6 +113,102 @@ TEST_P(ResponseExportTest, RefusedCallsLeaveTheOutputsAlone) {
   EXPECT_EQ(kUntouched, r.level[0]);
   EXPECT_EQ(kUntouched, r.phase[20]);
   EXPECT_EQ(kUntouched, r.time);
+}
+
+TEST_P(ResponseExportTest, StoredLevelWordsOfAnySizeGiveFiniteLevels) {
+  ClaimCurrent();
+  // A box's gain (Tarnwick) or attenuation word in tenths of a dB: values found in hostile
+  // blocks, and the extremes. A loud box saturates at the engine's loudest level.
+  const int boxes = Is(kInTarnwick) ? 14 : (Is(kInBrenlowe) ? 7 : 4);
+  const int word = Is(kInTarnwick) ? 47 : (Is(kInBrenlowe) ? 24 : 11);
+  const int32_t found = Is(kInTarnwick) ? 1169585928 : (Is(kInBrenlowe) ? -784914106 : -261661564);
+  StoreBoxes(boxes, 250);
+  SetSeat(1.0f, -20.0f, -1.0f);
+  const Response modest = Evaluate();
+  ASSERT_EQ(0, modest.result);
+  for (const int32_t value : {found, INT32_MAX, INT32_MIN}) {
+    StoreBoxes(boxes, 250, word, value);
+    const Response r = Evaluate();
+    ASSERT_EQ(0, r.result) << value;
+    const bool louder = Is(kInTarnwick) ? value > 0 : value < 0;
+    for (int b = 0; b < 21; ++b) {
+      EXPECT_TRUE(std::isfinite(r.level[b])) << value << " band " << b;
+      if (louder) EXPECT_GT(r.level[b], 250.0f) << value << " band " << b;
+    }
+    EXPECT_EQ(modest.time, r.time);
+    if (Is(kInBrenlowe)) {
+      for (const int band : {10, 19}) {
+        ASSERT_EQ(0, fn.CI_SetFR(band));
+        float level[21], phase[21], time = 0.0f, level4[84], time4[4];
+        ASSERT_EQ(0, fn.CI_GetCompFR1(1, level, phase, &time)) << value;
+        EXPECT_NEAR(r.level[band], level[band], 1e-3f) << value << " band " << band;
+        ASSERT_EQ(0, fn.CI_GetCompFR4(1, level4, phase, time4, 0)) << value;
+        for (int s = 0; s < 4; ++s) EXPECT_TRUE(std::isfinite(level4[21 * s + band])) << s;
+      }
+    }
+  }
+  // The modest design answers as before.
+  StoreBoxes(boxes, 250);
+  EXPECT_TRUE(Same(modest, Evaluate()));
+}
+
+TEST_P(ResponseExportTest, ArgumentsThatAreNotNumbersAreRefusedAndChangeNothing) {
+  ClaimCurrent();
+  StoreBoxes(4, 250);
+  SetSeat(1.0f, -20.0f, -1.0f);
+  const Response before = Evaluate();
+  ASSERT_EQ(0, before.result);
+  const int firstBand = Is(kInPirrowan) ? 1 : 0;
+  float levelAt1m = 0.0f;
+  ASSERT_EQ(0, fn.CI_GetCompSPL1m(1, firstBand, &levelAt1m));
+  const float distance = fn.CI_GetCompDistance(7);
+  const float fine[3] = {1.0f, -20.0f, -1.0f};
+  for (const float bad : {NAN, INFINITY, -INFINITY}) {
+    for (int k = 0; k < 3; ++k) {
+      float p[3] = {1.0f, -20.0f, -1.0f};
+      p[k] = bad;
+      EXPECT_EQ(-1, fn.CI_SetLspkPosition3fv(p)) << k;
+      EXPECT_EQ(-1, fn.CI_SetLspkAngles3fv(p)) << k;
+      EXPECT_EQ(-1, fn.CI_SetSeatPosition3fv(p)) << k;
+      EXPECT_EQ(-1, fn.CI_SetSeatAngles3fv(p)) << k;
+      if (Is(kInBrenlowe)) {
+        EXPECT_EQ(-1, fn.CI_Set4SeatPosition(fine, fine, p, fine)) << k;
+        EXPECT_EQ(-1, fn.CI_Set4SeatAngles(fine, fine, fine, p)) << k;
+      }
+    }
+    // The air values and the filter are refused as the host passed them, not clamped.
+    for (int id = 1; id <= 4; ++id) {
+      float value = bad;
+      EXPECT_EQ(-1, fn.RP_SetValue(id, &value)) << id;
+      EXPECT_EQ(0, std::memcmp(&bad, &value, sizeof value)) << id;
+    }
+    for (float* (*pick)(float*, float*) : {+[](float* g, float*) { return g; },
+                                           +[](float*, float* p) { return p; }}) {
+      float gain[21] = {}, phase[21] = {};
+      gain[0] = 50.0f;  // above the limit
+      pick(gain, phase)[9] = bad;
+      EXPECT_EQ(-1, fn.IP_SetFilter(gain, phase));
+      EXPECT_EQ(50.0f, gain[0]);
+    }
+  }
+  EXPECT_TRUE(Same(before, Evaluate()));
+  float after = 0.0f;
+  ASSERT_EQ(0, fn.CI_GetCompSPL1m(1, firstBand, &after));
+  EXPECT_EQ(levelAt1m, after);
+  EXPECT_EQ(distance, fn.CI_GetCompDistance(7));
+  if (Is(kInBrenlowe)) EXPECT_EQ(distance, fn.CI_GetCompDist4pos(7, 0));
+
+  // Finite but absurd: an array and a seat 6e38 m apart have no distance in single precision
+  // and no arrival time; the answers are refused, the buffers left alone.
+  const float farAway[3] = {3e38f, 0.0f, 0.0f};
+  ASSERT_EQ(0, fn.CI_SetLspkPosition3fv(farAway));
+  SetSeat(-3e38f, 0.0f, 0.0f);
+  EXPECT_EQ(-1.0f, fn.CI_GetDistance());
+  EXPECT_EQ(-1.0f, fn.CI_GetCompDistance(7));
+  const Response refused = Evaluate();
+  EXPECT_EQ(-1, refused.result);
+  EXPECT_EQ(kUntouched, refused.level[3]);
+  EXPECT_EQ(kUntouched, refused.time);
 }
 
 INSTANTIATE_FOR_EVERY_DELIVERABLE(ResponseExportTest);

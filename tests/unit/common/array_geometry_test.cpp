@@ -131,11 +131,17 @@ TEST_F(ArrayGeometryTest, HostileDesignsStayInsideTheSlot) {
 
 TEST_F(ArrayGeometryTest, UnreasonableHostAnglesAreHarmless) {
   StoreDesign(product::kMaxBoxes, ModestAngles);
-  for (const Vec3 angles : {Vec3{NAN, 0, 0}, Vec3{0, INFINITY, 0}, Vec3{1e30f, -1e30f, 1e30f},
-                            Vec3{0, 0, NAN}}) {
-    Place({0, 0, 0}, angles);
-    EXPECT_EQ(6 * product::kMaxBoxes, DLLGetComponents());
+  Place({0, 0, 0}, {1e30f, -1e30f, 1e30f});
+  EXPECT_EQ(6 * product::kMaxBoxes, DLLGetComponents());
+  float placed[3];
+  EXPECT_EQ(0, CI_GetCompAngles3fv(6 * product::kMaxBoxes, placed));
+  // NaN or infinite angles and positions are refused; the array stays where it was.
+  for (const Vec3 bad : {Vec3{NAN, 0, 0}, Vec3{0, INFINITY, 0}, Vec3{0, 0, -INFINITY}}) {
+    const float p[3] = {bad.x, bad.y, bad.z};
+    EXPECT_EQ(-1, CI_SetLspkAngles3fv(p));
+    EXPECT_EQ(-1, CI_SetLspkPosition3fv(p));
     float out[3];
     EXPECT_EQ(0, CI_GetCompAngles3fv(6 * product::kMaxBoxes, out));
+    EXPECT_EQ(0, std::memcmp(placed, out, sizeof out));
   }
 }

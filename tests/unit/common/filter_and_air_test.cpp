@@ -1,5 +1,6 @@
 // The host's per-band filter and the air state with its ISO 9613-1 absorption.
 #include <cmath>
+#include <cstring>
 
 #include "air_state.h"
 #include "engine_fixture.h"
@@ -38,12 +39,26 @@ TEST_F(FilterTest, SetFilterClampsInPlaceAndStores) {
   EXPECT_EQ(3.0f, gain[4]);
 
   ClaimCurrent();
+  // A NaN or infinite gain or phase in any band refuses the filter: nothing clamped or stored.
+  for (float bad : {NAN, INFINITY, -INFINITY}) {
+    EXPECT_EQ(-1, IP_SetFilter(gain, phase)) << bad;
+    EXPECT_EQ(3.0f, gain[4]);
+    EXPECT_EQ(999.0f, phase[5]);
+    EXPECT_EQ(0.0f, CurrentSlot->filterGain[6]);
+    gain[6] = 0.0f;
+    phase[9] = bad;
+    EXPECT_EQ(-1, IP_SetFilter(gain, phase)) << bad;
+    EXPECT_EQ(-75.0f, gain[5]);
+    phase[9] = 90.0f;
+    gain[6] = bad;
+  }
+  gain[6] = -6.0f;
+
   EXPECT_EQ(0, IP_SetFilter(gain, phase));
   EXPECT_EQ(0.0f, gain[4]);
   EXPECT_EQ(-180.0f, phase[4]);
   EXPECT_EQ(-60.0f, gain[5]);
   EXPECT_EQ(180.0f, phase[5]);
-  EXPECT_TRUE(std::isnan(gain[6]));  // a NaN passes both limits
   EXPECT_EQ(0.0f, CurrentSlot->filterGain[4]);
   EXPECT_EQ(-180.0f, CurrentSlot->filterPhase[4]);
   EXPECT_EQ(-7.0f, CurrentSlot->filterGain[7]);
@@ -86,12 +101,21 @@ TEST_F(AirTest, SetValueClampsStoresAndRecomputes) {
   for (int b = 0; b < 21; ++b) EXPECT_EQ(table[b], airAbsorption[b]);
 }
 
-TEST_F(AirTest, UnknownIdChangesNothing) {
+TEST_F(AirTest, UnknownIdOrValueThatIsNotANumberChangesNothing) {
   float v = 12.0f;
   const AirState before = Air;
+  float table[21];
+  std::copy(airAbsorption, airAbsorption + 21, table);
   EXPECT_EQ(-1, RP_SetValue(5, &v));
   EXPECT_EQ(-1, RP_SetValue(0, &v));
   EXPECT_EQ(12.0f, v);
-  EXPECT_EQ(before.humidity, Air.humidity);
-  EXPECT_EQ(before.speedOfSound, Air.speedOfSound);
+  for (int id = 1; id <= 4; ++id) {
+    for (float bad : {NAN, INFINITY, -INFINITY}) {
+      v = bad;
+      EXPECT_EQ(-1, RP_SetValue(id, &v)) << id;
+      EXPECT_EQ(0, std::memcmp(&bad, &v, sizeof v)) << id << ": not clamped";
+    }
+  }
+  EXPECT_EQ(0, std::memcmp(&before, &Air, sizeof Air));
+  for (int b = 0; b < 21; ++b) EXPECT_EQ(table[b], airAbsorption[b]);
 }

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "frequency_response.h"
+#include "level_limits.h"
 #include "level_tables.h"
 #include "load_setup.h"
 #include "reference_fast_math.h"
@@ -102,6 +103,35 @@ TEST_P(GroupSumTest, EngineMatchesDoublePrecisionOnLargeGroups) {
       for (int b = bands.first; b < bands.first + bands.second; ++b)
         EXPECT_NEAR(engine[b], exact[b], 0.002) << "count " << count << " band " << b;
     }
+  }
+}
+
+// The worst case for the single-precision pair products: the largest group in the highest
+// bands, every sub-source at the loudest level, in two clusters whose arrivals are just far
+// enough apart (the near limit) to go through the kernels, where 1/dt is largest.
+TEST_P(GroupSumTest, LevelsAboveTheLoudestSaturateAndStayFinite) {
+  const double nearLimit = 0.25 / (K_HI * BandAngularFrequency(kBandCount - 1));
+  const auto fill = [&](float level) {
+    Start(17, 4, kMaxGroupSources);
+    for (int i = 0; i < kMaxGroupSources; ++i) {
+      SetTime(i, 0.05 + (i % 2) * nearLimit * 1.0001);
+      for (int k = 0; k < 4; ++k) group_.LevelAt(k, i) = level;
+    }
+  };
+  fill(kLoudestSubSourceLevel);
+  const std::vector<float> loudest = Levels(EvaluateGroup);
+  const std::vector<float> exact = Levels(EvaluateGroupDoublePrecision);
+  const double ceiling = kLoudestSubSourceLevel + 20.0 * std::log10(kMaxGroupSources);
+  for (int b = 17; b < kBandCount; ++b) {
+    EXPECT_TRUE(std::isfinite(loudest[b])) << b;
+    EXPECT_LE(loudest[b], ceiling + 0.01) << b;
+    EXPECT_NEAR(exact[b], loudest[b], 0.002) << b;
+  }
+  // What a stored word of any size makes of a level is taken as the loudest level.
+  for (const float level : {kLoudestSubSourceLevel + 0.5f, 1.2e8f, 3e38f, INFINITY}) {
+    fill(level);
+    const std::vector<float> saturated = Levels(EvaluateGroup);
+    for (int b = 17; b < kBandCount; ++b) EXPECT_EQ(loudest[b], saturated[b]) << level;
   }
 }
 
