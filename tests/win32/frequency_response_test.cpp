@@ -133,7 +133,9 @@ TEST_P(ResponseExportTest, StoredLevelWordsOfAnySizeGiveFiniteLevels) {
     const bool louder = Is(kInTarnwick) ? value > 0 : value < 0;
     for (int b = 0; b < 21; ++b) {
       EXPECT_TRUE(std::isfinite(r.level[b])) << value << " band " << b;
-      if (louder) EXPECT_GT(r.level[b], 250.0f) << value << " band " << b;
+      if (louder) {
+        EXPECT_GT(r.level[b], 250.0f) << value << " band " << b;
+      }
     }
     EXPECT_EQ(modest.time, r.time);
     if (Is(kInBrenlowe)) {
@@ -196,7 +198,9 @@ TEST_P(ResponseExportTest, ArgumentsThatAreNotNumbersAreRefusedAndChangeNothing)
   ASSERT_EQ(0, fn.CI_GetCompSPL1m(1, firstBand, &after));
   EXPECT_EQ(levelAt1m, after);
   EXPECT_EQ(distance, fn.CI_GetCompDistance(7));
-  if (Is(kInBrenlowe)) EXPECT_EQ(distance, fn.CI_GetCompDist4pos(7, 0));
+  if (Is(kInBrenlowe)) {
+    EXPECT_EQ(distance, fn.CI_GetCompDist4pos(7, 0));
+  }
 
   // Finite but absurd: an array and a seat 6e38 m apart have no distance in single precision
   // and no arrival time; the answers are refused, the buffers left alone.
