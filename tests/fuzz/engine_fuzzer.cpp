@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "air_state.h"
@@ -187,16 +188,21 @@ void CallPlacement(FuzzedDataProvider& in, const Placement& placement) {
   CheckSetter(placement.name, {p}, 3, [&] { return placement.call(p); });
 }
 
-void CallResponse(FuzzedDataProvider& in) {
+// A response export of the CI_GetCompFR form: levels, phases and one time.
+using ResponseExport = int(PLUGIN_CALL*)(int first, float* level, float* phase, float* time);
+
+void CallResponseExport(FuzzedDataProvider& in, const std::string& name, ResponseExport call) {
   if (!TakeResponse()) return;
   std::vector<float> level = SentinelBuffer(kBandCount), phase = SentinelBuffer(kBandCount),
                      time = SentinelBuffer(1);
-  const int result = CI_GetCompFR(in.ConsumeIntegralInRange<int>(0, 3) ? 1 : HostileInt(in),
-                                  level.data(), phase.data(), time.data());
-  CheckOutput("CI_GetCompFR level", result, level);
-  CheckOutput("CI_GetCompFR phase", result, phase);
-  CheckOutput("CI_GetCompFR time", result, time);
+  const int result = call(in.ConsumeIntegralInRange<int>(0, 3) ? 1 : HostileInt(in), level.data(),
+                          phase.data(), time.data());
+  CheckOutput((name + " level").c_str(), result, level);
+  CheckOutput((name + " phase").c_str(), result, phase);
+  CheckOutput((name + " time").c_str(), result, time);
 }
+
+void CallResponse(FuzzedDataProvider& in) { CallResponseExport(in, "CI_GetCompFR", CI_GetCompFR); }
 
 // An export that works on the host's levels in place: refused, it leaves them as they were;
 // with success the entries first .. last - 1 it hands back are finite and the others unchanged.
@@ -321,17 +327,7 @@ void CallFourSeats(FuzzedDataProvider& in) {
       CheckAnswer("CI_GetCompDist4pos", CI_GetCompDist4pos(comp, HostileInt(in)));
       break;
     }
-    case 3: {
-      if (!TakeResponse()) break;
-      std::vector<float> level = SentinelBuffer(kBandCount), phase = SentinelBuffer(kBandCount),
-                         time = SentinelBuffer(1);
-      const int result = CI_GetCompFR1(in.ConsumeIntegralInRange<int>(0, 3) ? 1 : HostileInt(in),
-                                       level.data(), phase.data(), time.data());
-      CheckOutput("CI_GetCompFR1 level", result, level);
-      CheckOutput("CI_GetCompFR1 phase", result, phase);
-      CheckOutput("CI_GetCompFR1 time", result, time);
-      break;
-    }
+    case 3: CallResponseExport(in, "CI_GetCompFR1", CI_GetCompFR1); break;
     default: {
       if (!TakeResponse()) break;
       // A host that passes a single float for the four times gets nothing written there.
